@@ -1,0 +1,20 @@
+# Writes a C++ source holding the embedded texts as byte arrays, so the native build reads
+# exactly the bytes that the Windows build carries as resources.
+# Usage: cmake -DOUTPUT=file.cpp -DSOURCE_DIR=resources -DNAMES=Cards,Voodoo3,... -P EmbedTexts.cmake
+string(REPLACE "," ";" NAMES "${NAMES}")
+set(body "// Generated from the files in resources/ at build time. Do not edit.\n")
+string(APPEND body "#include \"platform/TableTexts.h\"\n\nnamespace tgl {\nnamespace {\n")
+set(entries "")
+foreach(name IN LISTS NAMES)
+  file(READ "${SOURCE_DIR}/${name}.CFG" hex HEX)
+  string(LENGTH "${hex}" hexLength)
+  math(EXPR byteCount "${hexLength} / 2")
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "'\\\\x\\1'," bytes "${hex}")
+  string(TOUPPER "${name}" upper)
+  string(APPEND body "const char Text${name}[] = {${bytes} 0};\n")
+  string(APPEND entries "    {\"${upper}\", {Text${name}, ${byteCount}}},\n")
+endforeach()
+string(APPEND body "const TEmbeddedEntry Entries[] = {\n${entries}};\n}  // namespace\n\n")
+string(APPEND body "std::span<const TEmbeddedEntry> BuiltInTexts() { return Entries; }\n\n}  // namespace tgl\n")
+file(WRITE "${OUTPUT}.tmp" "${body}")
+file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)

@@ -1,0 +1,17 @@
+#include "app/Log.h"
+
+#include <string>
+
+#include "app/RootUnit.h"
+#include "platform/Platform.h"
+
+namespace tgl {
+
+void WriteLog(std::string_view message) {
+  if (!Startup().LogEnabled) return;
+  std::string line = "\r\n";
+  line += message;
+  Files().AppendToFile(LogFileName, line);
+}
+
+}  // namespace tgl

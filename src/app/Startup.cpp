@@ -1,0 +1,28 @@
+#include "app/Startup.h"
+
+#include "app/Log.h"
+#include "app/RootUnit.h"
+#include "app/TextUtils.h"
+#include "config/IniFile.h"
+
+namespace tgl {
+namespace {
+
+std::string FolderOf(const std::string& path) {
+  size_t separator = path.find_last_of("\\/");
+  return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+}
+
+}  // namespace
+
+void InitializeStartup(const std::string& programPath, const TOsVersion& osVersion) {
+  TStartupState& state = Startup();
+  state.ProgramDir = FolderOf(programPath);
+  state.LogEnabled =
+      TIniFile(state.ProgramDir + GamesFileName).ReadBool(ConfigurationSection, "WriteLog", false);
+  WriteLog("--=== Start of program ===--");
+  WriteLog(Format("Starting in \"%s\"", {state.ProgramDir}));
+  state.WindowsVersion = WindowsVersionOf(osVersion);
+}
+
+}  // namespace tgl

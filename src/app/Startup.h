@@ -1,0 +1,13 @@
+#pragma once
+// Start-up steps that run before any window exists.
+#include <string>
+
+#include "app/WindowsVersion.h"
+
+namespace tgl {
+
+// Sets ProgramDir from the program file's full path, LogEnabled from Games.CFG, writes the
+// two opening log lines and sets WindowsVersion.
+void InitializeStartup(const std::string& programPath, const TOsVersion& osVersion);
+
+}  // namespace tgl

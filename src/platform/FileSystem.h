@@ -1,0 +1,44 @@
+#pragma once
+// The program folder's files, the log and Games.CFG, seen through one seam: the Win32
+// layer and the native build each provide it, and the tests point it at a scratch folder.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tgl {
+
+// What tells one version of a file from another without reading it.
+struct TFileStamp {
+  uint64_t Size = 0;
+  uint64_t ModifiedTime = 0;
+  bool operator==(const TFileStamp&) const = default;
+};
+
+class TFileSystem {
+public:
+  virtual ~TFileSystem() = default;
+
+  // Path of the existing file `name` in `folder` (which ends with its separator), matched
+  // without regard to letter case; empty when there is none.
+  virtual std::string FindFile(const std::string& folder, const std::string& name) const = 0;
+  virtual bool FileExists(const std::string& path) const = 0;
+  // The whole file, or nullopt when it is missing or cannot be read.
+  virtual std::optional<std::string> ReadFile(const std::string& path) const = 0;
+  virtual std::optional<TFileStamp> Stamp(const std::string& path) const = 0;
+
+  // Creates or replaces the file with exactly these bytes, flushed to the disk.
+  // Error: "Cannot create file %s", or a write error naming the file.
+  virtual void WriteFile(const std::string& path, std::string_view bytes) = 0;
+  // Appends to the file, creating it when missing and never replacing it; the file is
+  // held exclusively while it is written. Error: "Cannot create file %s".
+  virtual void AppendToFile(const std::string& path, std::string_view bytes) = 0;
+  // Puts `source` in the place of `target`, as atomically as the system allows; on a system
+  // without an atomic replace the previous target survives as `backup` until the new file
+  // is in place. Returns false when the move failed.
+  virtual bool ReplaceFile(const std::string& source, const std::string& target,
+                           const std::string& backup) = 0;
+  virtual void RemoveFile(const std::string& path) noexcept = 0;
+};
+
+}  // namespace tgl

@@ -1,0 +1,33 @@
+#include "platform/Platform.h"
+
+#include <cassert>
+
+namespace tgl {
+namespace {
+TPlatform InstalledPlatform;
+}
+
+const TPlatform& Platform() { return InstalledPlatform; }
+
+TFileSystem& Files() {
+  assert(InstalledPlatform.Files && "RootUnit: no file system installed");
+  return *InstalledPlatform.Files;
+}
+
+TEmbeddedTexts& EmbeddedTexts() {
+  assert(InstalledPlatform.Texts && "RootUnit: no embedded texts installed");
+  return *InstalledPlatform.Texts;
+}
+
+TMessages& Messages() {
+  assert(InstalledPlatform.Messages && "RootUnit: no message boxes installed");
+  return *InstalledPlatform.Messages;
+}
+
+TPlatformScope::TPlatformScope(const TPlatform& services) : Previous(InstalledPlatform) {
+  InstalledPlatform = services;
+}
+
+TPlatformScope::~TPlatformScope() { InstalledPlatform = Previous; }
+
+}  // namespace tgl

@@ -1,0 +1,35 @@
+#pragma once
+// The platform services the core reaches through its seams. The program installs its
+// Win32 implementations once at start-up; tests install doubles for their own scope.
+#include "platform/EmbeddedTexts.h"
+#include "platform/FileSystem.h"
+#include "platform/Messages.h"
+
+namespace tgl {
+
+struct TPlatform {
+  TFileSystem* Files = nullptr;
+  TEmbeddedTexts* Texts = nullptr;
+  TMessages* Messages = nullptr;
+};
+
+// The installed services; each accessor asserts that its service was installed.
+const TPlatform& Platform();
+TFileSystem& Files();
+TEmbeddedTexts& EmbeddedTexts();
+TMessages& Messages();
+
+// Installs a set of services for the lifetime of this object and restores the previous
+// set afterwards.
+class TPlatformScope {
+public:
+  explicit TPlatformScope(const TPlatform& services);
+  ~TPlatformScope();
+  TPlatformScope(const TPlatformScope&) = delete;
+  TPlatformScope& operator=(const TPlatformScope&) = delete;
+
+private:
+  TPlatform Previous;
+};
+
+}  // namespace tgl

@@ -1,0 +1,117 @@
+#include "platform/posix/PosixFileSystem.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "app/Errors.h"
+#include "app/TextUtils.h"
+
+namespace tgl {
+namespace {
+
+// Owns one descriptor; closes it on every path out.
+class TDescriptor {
+public:
+  explicit TDescriptor(int fd) : Fd(fd) {}
+  ~TDescriptor() {
+    if (Fd >= 0) ::close(Fd);
+  }
+  TDescriptor(const TDescriptor&) = delete;
+  TDescriptor& operator=(const TDescriptor&) = delete;
+  int Get() const { return Fd; }
+  bool IsOpen() const { return Fd >= 0; }
+
+private:
+  int Fd;
+};
+
+class TDirectory {
+public:
+  explicit TDirectory(const std::string& path) : Handle(::opendir(path.c_str())) {}
+  ~TDirectory() {
+    if (Handle) ::closedir(Handle);
+  }
+  TDirectory(const TDirectory&) = delete;
+  TDirectory& operator=(const TDirectory&) = delete;
+  DIR* Get() const { return Handle; }
+
+private:
+  DIR* Handle;
+};
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written <= 0) return false;
+    bytes.remove_prefix(static_cast<size_t>(written));
+  }
+  return true;
+}
+
+[[noreturn]] void CannotCreate(const std::string& path) {
+  throw EError(Format("Cannot create file %s", {path}));
+}
+
+}  // namespace
+
+std::string TPosixFileSystem::FindFile(const std::string& folder, const std::string& name) const {
+  if (FileExists(folder + name)) return folder + name;
+  TDirectory directory(folder.empty() ? "." : folder);
+  if (!directory.Get()) return {};
+  while (dirent* entry = ::readdir(directory.Get()))
+    if (SameText(entry->d_name, name) && FileExists(folder + entry->d_name))
+      return folder + entry->d_name;
+  return {};
+}
+
+bool TPosixFileSystem::FileExists(const std::string& path) const {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::optional<std::string> TPosixFileSystem::ReadFile(const std::string& path) const {
+  TDescriptor file(::open(path.c_str(), O_RDONLY));
+  if (!file.IsOpen()) return std::nullopt;
+  std::string content;
+  char buffer[65536];
+  ssize_t count;
+  while ((count = ::read(file.Get(), buffer, sizeof buffer)) > 0)
+    content.append(buffer, static_cast<size_t>(count));
+  if (count < 0) return std::nullopt;
+  return content;
+}
+
+std::optional<TFileStamp> TPosixFileSystem::Stamp(const std::string& path) const {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+  return TFileStamp{static_cast<uint64_t>(info.st_size),
+                    static_cast<uint64_t>(info.st_mtim.tv_sec) * 1000000000ull +
+                        static_cast<uint64_t>(info.st_mtim.tv_nsec)};
+}
+
+void TPosixFileSystem::WriteFile(const std::string& path, std::string_view bytes) {
+  TDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644));
+  if (!file.IsOpen()) CannotCreate(path);
+  if (!WriteAll(file.Get(), bytes) || ::fsync(file.Get()) != 0)
+    throw EError(Format("Unable to write to %s", {path}));
+}
+
+void TPosixFileSystem::AppendToFile(const std::string& path, std::string_view bytes) {
+  TDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644));
+  if (!file.IsOpen() || ::flock(file.Get(), LOCK_EX | LOCK_NB) != 0) CannotCreate(path);
+  if (!WriteAll(file.Get(), bytes)) throw EError(Format("Unable to write to %s", {path}));
+}
+
+bool TPosixFileSystem::ReplaceFile(const std::string& source, const std::string& target,
+                                   const std::string&) {
+  return ::rename(source.c_str(), target.c_str()) == 0;
+}
+
+void TPosixFileSystem::RemoveFile(const std::string& path) noexcept { ::unlink(path.c_str()); }
+
+}  // namespace tgl

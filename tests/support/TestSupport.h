@@ -1,0 +1,67 @@
+#pragma once
+// What the core's tests share: a scratch program folder on the real file system, the
+// embedded texts from the generated table, recorded message boxes, and a fresh start-up state.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/RootUnit.h"
+#include "platform/Platform.h"
+#include "platform/TableTexts.h"
+#include "platform/posix/PosixFileSystem.h"
+
+namespace tgl::test {
+
+struct TShownMessage {
+  std::string Text;
+  TMessageKind Kind;
+};
+
+class TRecordedMessages : public TMessages {
+public:
+  void ShowMessage(const std::string& text, TMessageKind kind) override {
+    Shown.push_back({text, kind});
+  }
+  std::vector<TShownMessage> Shown;
+};
+
+// A folder that exists for one test and is removed with everything in it afterwards.
+class TScratchFolder {
+public:
+  TScratchFolder();
+  ~TScratchFolder();
+  TScratchFolder(const TScratchFolder&) = delete;
+  TScratchFolder& operator=(const TScratchFolder&) = delete;
+  // The folder with its trailing separator.
+  const std::string& Path() const { return FolderPath; }
+  std::string Read(const std::string& name) const;
+  void Write(const std::string& name, const std::string& bytes) const;
+  bool Exists(const std::string& name) const;
+  std::vector<std::string> FileNames() const;
+
+private:
+  std::string FolderPath;
+};
+
+// Installs the native platform over a scratch program folder (also the working directory,
+// where the log goes) and resets the start-up state for each test.
+class TCoreTest : public ::testing::Test {
+protected:
+  TCoreTest();
+  ~TCoreTest() override;
+
+  TScratchFolder Folder;
+  TPosixFileSystem FileSystem;
+  TTableTexts Texts{BuiltInTexts()};
+  TRecordedMessages Messages;
+
+private:
+  TPlatformScope Scope;
+  std::string PreviousWorkingDirectory;
+};
+
+// The bytes of a file under resources/ of the source tree.
+std::string ResourceFileBytes(const std::string& fileName);
+
+}  // namespace tgl::test

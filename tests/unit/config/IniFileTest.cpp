@@ -1,0 +1,184 @@
+#include "config/IniFile.h"
+
+#include "app/Errors.h"
+#include "support/TestSupport.h"
+
+namespace tgl::test {
+namespace {
+
+class IniFileTest : public TCoreTest {
+protected:
+  std::string PathOf(const std::string& name) { return Folder.Path() + name; }
+};
+
+TEST_F(IniFileTest, ReadStringFollowsTheProfileFileRules) {
+  Folder.Write("t.ini",
+               "Stray=before any section\r\n"
+               "[Main]\r\n"
+               "  Spaced  =  a value  \r\n"
+               "Double=\"quoted\"\r\n"
+               "Single='quoted'\r\n"
+               "Unmatched=\"half'\r\n"
+               "Inner=a \"b\" c\r\n"
+               "Empty=\r\n"
+               ";Comment=1\r\n"
+               "  ; Indented=1\r\n"
+               "First=1\r\n"
+               "FIRST=2\r\n"
+               "   [ Other ]\r\n"
+               "Key=other\r\n"
+               "[main]\r\n"
+               "Late=never reached\n");
+  TIniFile ini(PathOf("t.ini"));
+  struct Case {
+    const char* Section;
+    const char* Ident;
+    const char* Expected;
+  } cases[] = {
+      {"MAIN", "spaced", "a value"},
+      {"Main", "Double", "quoted"},
+      {"Main", "Single", "quoted"},
+      {"Main", "Unmatched", "\"half'"},
+      {"Main", "Inner", "a \"b\" c"},
+      {"Main", "Empty", ""},
+      {"Main", "Comment", "<default>"},
+      {"Main", "; Indented", "<default>"},
+      {"Main", "First", "1"},
+      {"Main", "Late", "<default>"},
+      {"Other", "Key", "other"},
+      {"", "Stray", "<default>"},
+      {"Missing", "Key", "<default>"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ini.ReadString(c.Section, c.Ident, "<default>"), c.Expected) << c.Ident;
+
+  TStrings list;
+  ini.ReadSections(list);
+  EXPECT_EQ(list, (TStrings{"Main", "Other", "main"}));
+  ini.ReadSection("main", list);
+  EXPECT_EQ(list, (TStrings{"Spaced", "Double", "Single", "Unmatched", "Inner", "Empty", "First",
+                            "FIRST"}));
+}
+
+TEST_F(IniFileTest, MissingFileReadsAsEmpty) {
+  TIniFile ini(PathOf("missing.ini"));
+  EXPECT_EQ(ini.ReadString("S", "K", "d"), "d");
+  EXPECT_EQ(ini.ReadInteger("S", "K", 5), 5);
+  TStrings list{"x"};
+  ini.ReadSections(list);
+  EXPECT_TRUE(list.empty());
+  EXPECT_FALSE(Folder.Exists("missing.ini"));
+}
+
+TEST_F(IniFileTest, WritesKeepEveryOtherLineOfTheFile) {
+  Folder.Write("t.ini", "; settings\r\n[A]\r\nx=1\r\n; note\r\n\r\n[B]\r\ny=2\r\n");
+  TIniFile ini(PathOf("t.ini"));
+  ini.WriteString("a", "X", "10");   // existing key keeps its spelling
+  ini.WriteString("A", "z", "3");    // new key goes behind the section's last key
+  ini.WriteString("C", "w", "4");    // new section at the end
+  ini.WriteInteger("B", "n", -7);
+  ini.WriteBool("B", "b", true);
+  EXPECT_EQ(Folder.Read("t.ini"),
+            "; settings\r\n[A]\r\nx=10\r\nz=3\r\n; note\r\n\r\n[B]\r\ny=2\r\nn=-7\r\nb=1\r\n"
+            "\r\n[C]\r\nw=4\r\n");
+  ini.DeleteKey("A", "x");
+  ini.EraseSection("b");
+  EXPECT_EQ(Folder.Read("t.ini"), "; settings\r\n[A]\r\nz=3\r\n; note\r\n\r\n[C]\r\nw=4\r\n");
+}
+
+TEST_F(IniFileTest, FirstWriteCreatesTheFile) {
+  TIniFile ini(PathOf("new.ini"));
+  ini.WriteString("S", "K", "V");
+  EXPECT_EQ(Folder.Read("new.ini"), "[S]\r\nK=V\r\n");
+  EXPECT_EQ(Folder.FileNames(), (std::vector<std::string>{"new.ini"}));
+}
+
+TEST_F(IniFileTest, TwoObjectsOnOneFileSeeEachOthersWrites) {
+  TIniFile first(PathOf("t.ini"));
+  TIniFile second(PathOf("t.ini"));
+  first.WriteString("S", "K", "1");
+  EXPECT_EQ(second.ReadString("S", "K", ""), "1");
+  second.WriteString("S", "K", "2");
+  EXPECT_EQ(first.ReadString("S", "K", ""), "2");
+}
+
+TEST_F(IniFileTest, ReadsLongValuesAndManySectionsWhole) {
+  std::string longValue(10000, 'v');
+  std::string text = "[S]\r\nLong=" + longValue + "\r\n";
+  for (int i = 0; i < 2000; ++i) text += "[Game number " + std::to_string(i) + "]\r\nPath=x\r\n";
+  Folder.Write("t.ini", text);
+  TIniFile ini(PathOf("t.ini"));
+  EXPECT_EQ(ini.ReadString("S", "Long", ""), longValue);
+  TStrings sections;
+  ini.ReadSections(sections);
+  ASSERT_EQ(sections.size(), 2001u);
+  EXPECT_EQ(sections.back(), "Game number 1999");
+}
+
+TEST_F(IniFileTest, ReadSectionValuesMergesIntoTheGivenList) {
+  Folder.Write("t.ini", "[S]\r\na=1\r\nempty=\r\nB=2\r\n");
+  TIniFile ini(PathOf("t.ini"));
+  TStrings list{"keep=me", "b=old", "EMPTY=gone"};
+  ini.ReadSectionValues("S", list);
+  EXPECT_EQ(list, (TStrings{"keep=me", "B=2", "a=1"}));
+}
+
+TEST_F(IniFileTest, RefusesTextThatWouldBreakTheFile) {
+  Folder.Write("t.ini", "[S]\r\nK=1\r\n");
+  TIniFile ini(PathOf("t.ini"));
+  const std::string expected = "Unable to write to " + PathOf("t.ini");
+  for (auto [section, ident, value] :
+       {std::tuple{"S", "K", "a\r\n[Injected]"}, std::tuple{"S]", "K", "v"},
+        std::tuple{"S", "K=", "v"}, std::tuple{"S\n", "K", "v"}}) {
+    try {
+      ini.WriteString(section, ident, value);
+      ADD_FAILURE() << "accepted " << section << "/" << ident;
+    } catch (const EError& error) {
+      EXPECT_EQ(error.what(), expected);
+    }
+  }
+  EXPECT_EQ(Folder.Read("t.ini"), "[S]\r\nK=1\r\n");
+}
+
+// A file system whose replace step fails, as when the program is killed or the disk fills
+// between writing the new content and putting it in place.
+class TFailingReplace : public TPosixFileSystem {
+public:
+  bool ReplaceFile(const std::string&, const std::string&, const std::string&) override {
+    return false;
+  }
+};
+
+TEST_F(IniFileTest, AFailedWriteLeavesThePreviousContent) {
+  Folder.Write("t.ini", "[S]\r\nK=old\r\n");
+  TFailingReplace failing;
+  TPlatformScope scope(TPlatform{&failing, &Texts, &Messages});
+  TIniFile ini(PathOf("t.ini"));
+  EXPECT_THROW(ini.WriteString("S", "K", "new"), EError);
+  EXPECT_EQ(Folder.Read("t.ini"), "[S]\r\nK=old\r\n");
+  EXPECT_EQ(Folder.FileNames(), (std::vector<std::string>{"t.ini"}));
+}
+
+TEST_F(IniFileTest, RecoversTheBackupOfAReplaceThatStoppedHalfway) {
+  // On Windows 9x the old file is moved aside before the new one takes its place.
+  Folder.Write("t.ini.old", "[S]\r\nK=old\r\n");
+  Folder.Write("t.ini.new", "[S]\r\nK=ne");
+  TIniFile ini(PathOf("t.ini"));
+  EXPECT_EQ(ini.ReadString("S", "K", ""), "old");
+  ini.WriteString("S", "K", "newer");
+  EXPECT_EQ(Folder.Read("t.ini"), "[S]\r\nK=newer\r\n");
+  EXPECT_EQ(Folder.FileNames(), (std::vector<std::string>{"t.ini"}));
+}
+
+TEST_F(IniFileTest, UnwritableFolderRaisesUnableToWrite) {
+  TIniFile ini(Folder.Path() + "no/such/folder/t.ini");
+  try {
+    ini.WriteString("S", "K", "V");
+    FAIL();
+  } catch (const EError& error) {
+    EXPECT_EQ(std::string(error.what()), "Unable to write to " + Folder.Path() + "no/such/folder/t.ini");
+  }
+}
+
+}  // namespace
+}  // namespace tgl::test
