@@ -26,6 +26,12 @@ void TrimRange(std::string_view text, size_t& begin, size_t& end) {
   while (end > begin && IsBlank(text[end - 1])) --end;
 }
 
+std::string HeaderLine(std::string_view name) {
+  std::string line(1, '[');
+  line.append(name).append(1, ']');
+  return line;
+}
+
 }  // namespace
 
 TIniDocument::TIniDocument(std::string text) : Pool(std::move(text)) {
@@ -171,7 +177,7 @@ void TIniDocument::Set(std::string_view section, std::string_view ident, std::st
 
   TSection* found = FindSection(section);
   if (!found) {
-    TSection added{AddLine("[" + std::string(section) + "]"), {}};
+    TSection added{AddLine(HeaderLine(section)), {}};
     added.Lines.push_back(AddLine(std::string(ident) + "=" + std::string(value)));
     AppendSection(std::move(added));
     if (Indexed) FirstByName.emplace(UpperCase(section), Sections.size() - 1);
@@ -242,7 +248,7 @@ std::vector<std::optional<std::string>> TIniDocument::TargetNames(
 
 TIniDocument::TSection TIniDocument::KeysUnderNewName(const TSection& section,
                                                       std::string_view name) {
-  TSection result{AddLine("[" + std::string(name) + "]"), {}};
+  TSection result{AddLine(HeaderLine(name)), {}};
   // The key lines keep their text: they share it with the original in the pool.
   for (const TLine& line : section.Lines)
     if (line.Kind == TLineKind::lkKey) result.Lines.push_back(line);

@@ -10,7 +10,8 @@ std::string GamesFilePath() { return Startup().ProgramDir + GamesFileName; }
 std::string NameOfDefaultProfile() { return std::string("%") + DefaultProfileName + "%"; }
 
 std::string CardSectionPrefix(std::string_view profileName) {
-  return "%" + std::string(profileName) + "_";
+  std::string prefix(1, '%');
+  return prefix.append(profileName).append(1, '_');
 }
 
 std::string CardSectionName(std::string_view profileName, std::string_view tuningFile) {
