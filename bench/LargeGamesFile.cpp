@@ -29,8 +29,8 @@ std::vector<std::string> OptionsOf(const std::string& definition) {
 
 std::vector<TCardFile> CardFiles(int count) {
   // The eight built-in definitions and one file that [FilesNT] would add on Windows 2000.
-  const char* names[] = {"Voodoo3", "Vsa100",  "Voodoo4", "Voodoo6000", "RagePro",
-                         "Radeon",  "TNT",     "GeForce", "RadeonNT"};
+  const char* names[] = {"Voodoo3", "Vsa100", "Voodoo4", "Voodoo6000", "RagePro",
+                         "Radeon",  "TNT",    "GeForce", "RadeonNT"};
   std::vector<TCardFile> files;
   for (int i = 0; i < count && i < 9; ++i) {
     std::string definition = names[i] == std::string("RadeonNT") ? "Radeon" : names[i];
