@@ -25,7 +25,7 @@ bool IsCardSectionOf(std::string_view sectionName, std::string_view profileName)
 }
 
 bool IsGameSection(std::string_view sectionName) {
-  return sectionName.empty() || sectionName.front() != '%';
+  return !sectionName.empty() && sectionName.front() != '%';
 }
 
 }  // namespace tgl

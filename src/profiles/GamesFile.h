@@ -21,7 +21,8 @@ std::string CardSectionName(std::string_view profileName, std::string_view tunin
 // Whether the section's name begins with CardSectionPrefix(profileName).
 bool IsCardSectionOf(std::string_view sectionName, std::string_view profileName);
 
-// A section whose name begins with "%" is never a game.
+// A section whose name begins with "%" is never a game; nor is one without a name, since
+// no game has an empty title.
 bool IsGameSection(std::string_view sectionName);
 
 }  // namespace tgl

@@ -97,6 +97,8 @@ TEST_F(ProgramsTest, DamagedFilesLoadWhatTheyCanRead) {
        {" Default ", "Quake", "Doom"}},
       {"duplicate sections", "[Quake]\r\nPath=q.exe\r\n[Doom]\r\n[QUAKE]\r\nPath=other.exe\r\n",
        {" Default ", "Quake", "Doom", "QUAKE"}},
+      {"a section without a name", "[]\r\nPath=x.exe\r\n[Quake]\r\nPath=q.exe\r\n[Doom]\r\n",
+       {" Default ", "Quake", "Doom"}},
       {"headers without a closing bracket", "[Quake\r\nPath=q.exe\r\n[Doom\r\nPath=d.exe\r\n",
        {" Default ", "Quake", "Doom"}},
   };
