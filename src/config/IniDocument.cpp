@@ -1,144 +1,325 @@
 #include "config/IniDocument.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "app/TextUtils.h"
-#include "config/ResourceIniFile.h"
 
 namespace tgl {
 namespace {
 
-std::string_view StripMatchingQuotes(std::string_view value) {
-  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-      value.back() == value.front())
-    return value.substr(1, value.size() - 2);
-  return value;
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// A line break or a zero byte would split the line, or end it early for the Windows
+// profile functions.
+bool FitsOnOneLine(std::string_view text) {
+  return text.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+}
+
+bool HasBlankEnds(std::string_view text) {
+  return !text.empty() && (IsBlank(text.front()) || IsBlank(text.back()));
+}
+
+// Start and end of `text[begin, end)` without its blanks at both ends.
+void TrimRange(std::string_view text, size_t& begin, size_t& end) {
+  while (begin < end && IsBlank(text[begin])) ++begin;
+  while (end > begin && IsBlank(text[end - 1])) --end;
+}
+
+std::string HeaderLine(std::string_view name) {
+  std::string line(1, '[');
+  line.append(name).append(1, ']');
+  return line;
 }
 
 }  // namespace
 
-TIniDocument::TIniDocument(std::string_view text) {
-  for (std::string& raw : SplitLines(text)) Lines.push_back(ParseLine(std::move(raw)));
-  Reindex();
+TIniDocument::TIniDocument(std::string text) : Pool(std::move(text)) {
+  const char* data = Pool.data();
+  const size_t size = Pool.size();
+  size_t start = 0;
+  for (size_t i = 0; i < size; ++i) {
+    char c = data[i];
+    if (c != '\r' && c != '\n') continue;
+    AddParsedLine(ParseLine(start, i - start));
+    if (c == '\r' && i + 1 < size && data[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < size) AddParsedLine(ParseLine(start, size - start));
+  CompactSize = Pool.size();
 }
 
-TIniDocument::TLine TIniDocument::ParseLine(std::string raw) {
+std::string_view TIniDocument::RawOf(const TLine& line) const {
+  return std::string_view(Pool).substr(line.Start, line.Length);
+}
+
+std::string_view TIniDocument::NameOf(const TLine& line) const {
+  return std::string_view(Pool).substr(line.Start + line.NameStart, line.NameLength);
+}
+
+std::string_view TIniDocument::ValueOf(const TLine& line) const {
+  return std::string_view(Pool).substr(line.Start + line.ValueStart, line.ValueLength);
+}
+
+TIniDocument::TLine TIniDocument::ParseLine(size_t start, size_t length) const {
   TLine line;
-  std::string_view text = TrimBlanks(raw);
-  if (text.empty() || text.front() == ';') {
-    line.Kind = TLineKind::lkOther;
-  } else if (text.front() == '[') {
-    size_t close = text.find(']');
-    std::string_view name =
-        close == std::string_view::npos ? text.substr(1) : text.substr(1, close - 1);
+  line.Start = start;
+  line.Length = length;
+  std::string_view raw = std::string_view(Pool).substr(start, length);
+  size_t begin = 0, end = raw.size();
+  TrimRange(raw, begin, end);
+  if (begin == end || raw[begin] == ';') return line;
+  auto setName = [&](size_t from, size_t to) {
+    TrimRange(raw, from, to);
+    line.NameStart = from;
+    line.NameLength = to - from;
+  };
+  if (raw[begin] == '[') {
+    size_t close = raw.find(']', begin + 1);
     line.Kind = TLineKind::lkSection;
-    line.Name = TrimBlanks(name);
-  } else {
-    size_t equals = text.find('=');
-    line.Kind = TLineKind::lkKey;
-    if (equals == std::string_view::npos) {
-      line.Name = text;
-    } else {
-      line.Name = TrimBlanks(text.substr(0, equals));
-      line.Value = StripMatchingQuotes(TrimBlanks(text.substr(equals + 1)));
-    }
+    setName(begin + 1, close < end ? close : end);
+    return line;
   }
-  line.Raw = std::move(raw);
+  line.Kind = TLineKind::lkKey;
+  size_t equals = raw.find('=', begin);
+  if (equals >= end) {
+    setName(begin, end);
+    return line;
+  }
+  setName(begin, equals);
+  size_t from = equals + 1, to = end;
+  TrimRange(raw, from, to);
+  if (to - from >= 2 && (raw[from] == '"' || raw[from] == '\'') && raw[to - 1] == raw[from]) {
+    ++from;
+    --to;
+  }
+  line.ValueStart = from;
+  line.ValueLength = to - from;
   return line;
 }
 
-void TIniDocument::Reindex() {
-  Sections.clear();
-  for (size_t i = 0; i < Lines.size(); ++i) {
-    const TLine& line = Lines[i];
-    if (line.Kind == TLineKind::lkSection) {
-      if (!Sections.empty()) Sections.back().End = i;
-      Sections.push_back({line.Name, i, {}, Lines.size()});
-    } else if (line.Kind == TLineKind::lkKey && !Sections.empty()) {
-      Sections.back().Keys.push_back(i);
-    }
+TIniDocument::TLine TIniDocument::AddLine(std::string_view raw) {
+  size_t start = Pool.size();
+  Pool.append(raw);
+  return ParseLine(start, raw.size());
+}
+
+void TIniDocument::AddParsedLine(const TLine& line) {
+  if (line.Kind == TLineKind::lkSection)
+    Sections.push_back({line, {}});
+  else if (Sections.empty())
+    Preamble.push_back(line);
+  else
+    Sections.back().Lines.push_back(line);
+}
+
+const TIniDocument::TSection* TIniDocument::FindSection(std::string_view name) const {
+  if (!Indexed) {
+    FirstByName.clear();
+    FirstByName.reserve(Sections.size());
+    // emplace keeps the first section of a name.
+    for (size_t i = 0; i < Sections.size(); ++i)
+      FirstByName.emplace(UpperCase(NameOf(Sections[i].Header)), i);
+    Indexed = true;
   }
-  if (!Sections.empty()) Sections.back().End = Lines.size();
+  auto found = FirstByName.find(UpperCase(name));
+  return found == FirstByName.end() ? nullptr : &Sections[found->second];
 }
 
-const TIniDocument::TSectionIndex* TIniDocument::FindSection(std::string_view name) const {
-  for (const TSectionIndex& section : Sections)
-    if (SameText(section.Name, name)) return &section;
-  return nullptr;
+TIniDocument::TSection* TIniDocument::FindSection(std::string_view name) {
+  return const_cast<TSection*>(std::as_const(*this).FindSection(name));
 }
 
-const std::string* TIniDocument::Find(std::string_view section, std::string_view ident) const {
-  const TSectionIndex* found = FindSection(section);
-  if (!found) return nullptr;
-  for (size_t key : found->Keys)
-    if (SameText(Lines[key].Name, ident)) return &Lines[key].Value;
-  return nullptr;
+std::optional<std::string_view> TIniDocument::Find(std::string_view section,
+                                                   std::string_view ident) const {
+  const TSection* found = FindSection(section);
+  if (!found) return std::nullopt;
+  for (const TLine& line : found->Lines)
+    if (line.Kind == TLineKind::lkKey && SameText(NameOf(line), ident)) return ValueOf(line);
+  return std::nullopt;
+}
+
+bool TIniDocument::HasSection(std::string_view section) const {
+  return FindSection(section) != nullptr;
 }
 
 TStrings TIniDocument::KeyNames(std::string_view section) const {
   TStrings names;
-  if (const TSectionIndex* found = FindSection(section))
-    for (size_t key : found->Keys) names.push_back(Lines[key].Name);
+  if (const TSection* found = FindSection(section))
+    for (const TLine& line : found->Lines)
+      if (line.Kind == TLineKind::lkKey) names.emplace_back(NameOf(line));
   return names;
 }
 
 TStrings TIniDocument::SectionNames() const {
   TStrings names;
-  for (const TSectionIndex& section : Sections) names.push_back(section.Name);
+  names.reserve(Sections.size());
+  for (const TSection& section : Sections) names.emplace_back(NameOf(section.Header));
   return names;
 }
 
+std::string_view TIniDocument::SectionName(size_t index) const {
+  return NameOf(Sections.at(index).Header);
+}
+
+void TIniDocument::CheckSectionName(std::string_view name) {
+  if (!FitsOnOneLine(name) || name.find(']') != std::string_view::npos || HasBlankEnds(name))
+    throw EIniFormat("not a section name");
+}
+
 void TIniDocument::Set(std::string_view section, std::string_view ident, std::string_view value) {
-  std::string raw = std::string(ident) + "=" + std::string(value);
-  const TSectionIndex* found = FindSection(section);
+  CheckSectionName(section);
+  // A key name must not turn its line into a comment or a section header.
+  if (!FitsOnOneLine(ident) || ident.find('=') != std::string_view::npos || HasBlankEnds(ident) ||
+      (!ident.empty() && (ident.front() == ';' || ident.front() == '[')))
+    throw EIniFormat("not a key name");
+  if (!FitsOnOneLine(value)) throw EIniFormat("not a value");
+
+  TSection* found = FindSection(section);
   if (!found) {
-    if (!Lines.empty() && !TrimBlanks(Lines.back().Raw).empty())
-      Lines.push_back(ParseLine(""));
-    Lines.push_back(ParseLine("[" + std::string(section) + "]"));
-    Lines.push_back(ParseLine(std::move(raw)));
-    Reindex();
+    TSection added{AddLine(HeaderLine(section)), {}};
+    added.Lines.push_back(AddLine(std::string(ident) + "=" + std::string(value)));
+    AppendSection(std::move(added));
+    if (Indexed) FirstByName.emplace(UpperCase(section), Sections.size() - 1);
+    Changed(false);
     return;
   }
-  for (size_t key : found->Keys) {
-    if (!SameText(Lines[key].Name, ident)) continue;
+  std::vector<TLine>& lines = found->Lines;
+  for (TLine& line : lines) {
+    if (line.Kind != TLineKind::lkKey || !SameText(NameOf(line), ident)) continue;
     // Keep the key's own spelling; only its value changes.
-    Lines[key] = ParseLine(Lines[key].Name + "=" + std::string(value));
+    line = AddLine(std::string(NameOf(line)) + "=" + std::string(value));
+    Changed(false);
     return;
   }
-  size_t insertAt = found->Keys.empty() ? found->Header + 1 : found->Keys.back() + 1;
-  Lines.insert(Lines.begin() + insertAt, ParseLine(std::move(raw)));
-  Reindex();
+  auto lastKey = std::find_if(lines.rbegin(), lines.rend(),
+                              [](const TLine& line) { return line.Kind == TLineKind::lkKey; });
+  lines.insert(lastKey.base(), AddLine(std::string(ident) + "=" + std::string(value)));
+  Changed(false);
+}
+
+void TIniDocument::AppendSection(TSection section) {
+  std::vector<TLine>& last = Sections.empty() ? Preamble : Sections.back().Lines;
+  std::string_view lastRaw = !last.empty()       ? RawOf(last.back())
+                             : !Sections.empty() ? RawOf(Sections.back().Header)
+                                                 : std::string_view();
+  bool fileIsEmpty = Sections.empty() && Preamble.empty();
+  if (!fileIsEmpty && !TrimBlanks(lastRaw).empty()) last.push_back(AddLine(""));
+  Sections.push_back(std::move(section));
 }
 
 bool TIniDocument::EraseSection(std::string_view section) {
-  bool erased = false;
   // Every section of that name goes, so no stale duplicate surfaces afterwards.
-  for (size_t i = Sections.size(); i-- > 0;) {
-    if (!SameText(Sections[i].Name, section)) continue;
-    Lines.erase(Lines.begin() + Sections[i].Header, Lines.begin() + Sections[i].End);
-    erased = true;
-  }
-  if (erased) Reindex();
-  return erased;
+  return EraseSections([&](std::string_view name) { return SameText(name, section); }) > 0;
 }
 
 bool TIniDocument::DeleteKey(std::string_view section, std::string_view ident) {
-  const TSectionIndex* found = FindSection(section);
+  TSection* found = FindSection(section);
   if (!found) return false;
-  bool deleted = false;
-  for (size_t i = found->Keys.size(); i-- > 0;) {
-    size_t key = found->Keys[i];
-    if (!SameText(Lines[key].Name, ident)) continue;
-    Lines.erase(Lines.begin() + key);
-    deleted = true;
+  auto removed = std::remove_if(found->Lines.begin(), found->Lines.end(), [&](const TLine& line) {
+    return line.Kind == TLineKind::lkKey && SameText(NameOf(line), ident);
+  });
+  if (removed == found->Lines.end()) return false;
+  found->Lines.erase(removed, found->Lines.end());
+  Changed(false);
+  return true;
+}
+
+size_t TIniDocument::EraseSections(const TSectionFilter& erase) {
+  auto removed = std::remove_if(Sections.begin(), Sections.end(), [&](const TSection& section) {
+    return erase(NameOf(section.Header));
+  });
+  size_t count = static_cast<size_t>(Sections.end() - removed);
+  Sections.erase(removed, Sections.end());
+  if (count > 0) Changed(true);
+  return count;
+}
+
+std::vector<std::optional<std::string>> TIniDocument::TargetNames(
+    const TSectionRename& rename) const {
+  std::vector<std::optional<std::string>> targets;
+  targets.reserve(Sections.size());
+  for (const TSection& section : Sections) {
+    targets.push_back(rename(NameOf(section.Header)));
+    if (targets.back()) CheckSectionName(*targets.back());
   }
-  if (deleted) Reindex();
-  return deleted;
+  return targets;
+}
+
+TIniDocument::TSection TIniDocument::KeysUnderNewName(const TSection& section,
+                                                      std::string_view name) {
+  TSection result{AddLine(HeaderLine(name)), {}};
+  // The key lines keep their text: they share it with the original in the pool.
+  for (const TLine& line : section.Lines)
+    if (line.Kind == TLineKind::lkKey) result.Lines.push_back(line);
+  return result;
+}
+
+void TIniDocument::MoveSections(const TSectionRename& newName) {
+  std::vector<std::optional<std::string>> targets = TargetNames(newName);
+  if (std::none_of(targets.begin(), targets.end(), [](const auto& t) { return t.has_value(); }))
+    return;
+  std::vector<TSection> kept, moved;
+  kept.reserve(Sections.size());
+  for (size_t i = 0; i < Sections.size(); ++i) {
+    if (targets[i])
+      moved.push_back(KeysUnderNewName(Sections[i], *targets[i]));
+    else
+      kept.push_back(std::move(Sections[i]));
+  }
+  Sections = std::move(kept);
+  for (TSection& section : moved) AppendSection(std::move(section));
+  Changed(true);
+}
+
+void TIniDocument::CopySections(const TSectionRename& copyName) {
+  std::vector<std::optional<std::string>> targets = TargetNames(copyName);
+  std::vector<TSection> copies;
+  for (size_t i = 0; i < Sections.size(); ++i)
+    if (targets[i]) copies.push_back(KeysUnderNewName(Sections[i], *targets[i]));
+  if (copies.empty()) return;
+  for (TSection& section : copies) AppendSection(std::move(section));
+  Changed(true);
+}
+
+void TIniDocument::Changed(bool structure) {
+  ++Edits;
+  if (structure) Indexed = false;
+  CompactWhenWasteful();
+}
+
+void TIniDocument::CompactWhenWasteful() {
+  // Replaced lines stay in the pool; once they outweigh the document, copy out the rest.
+  if (Pool.size() <= 2 * CompactSize + 65536) return;
+  std::string fresh;
+  fresh.reserve(CompactSize);
+  auto relocate = [&](TLine& line) {
+    size_t start = fresh.size();
+    fresh.append(RawOf(line));
+    line.Start = start;
+  };
+  for (TLine& line : Preamble) relocate(line);
+  for (TSection& section : Sections) {
+    relocate(section.Header);
+    for (TLine& line : section.Lines) relocate(line);
+  }
+  Pool = std::move(fresh);
+  CompactSize = Pool.size();
 }
 
 std::string TIniDocument::Text() const {
   std::string text;
-  for (const TLine& line : Lines) {
-    text += line.Raw;
-    text += "\r\n";
+  size_t lineCount = Preamble.size();
+  for (const TSection& section : Sections) lineCount += 1 + section.Lines.size();
+  text.reserve(Pool.size() + 2 * lineCount);
+  auto emit = [&](const TLine& line) {
+    text.append(RawOf(line));
+    text.append("\r\n");
+  };
+  for (const TLine& line : Preamble) emit(line);
+  for (const TSection& section : Sections) {
+    emit(section.Header);
+    for (const TLine& line : section.Lines) emit(line);
   }
   return text;
 }

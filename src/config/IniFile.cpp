@@ -2,17 +2,11 @@
 
 #include "app/Errors.h"
 #include "app/TextUtils.h"
+#include "config/IniCache.h"
+#include "config/IniSnapshot.h"
 #include "platform/Platform.h"
 
 namespace tgl {
-namespace {
-
-// A line break or a zero byte in a name or value would split the line and corrupt the file.
-bool FitsOnOneLine(std::string_view text) {
-  return text.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
-}
-
-}  // namespace
 
 TIniFile::TIniFile(const std::string& fileName) : TCustomIniFile(fileName) {}
 
@@ -25,20 +19,45 @@ void TIniFile::RecoverInterruptedWrite() const {
   if (!files.FileExists(path) && files.FileExists(backup)) files.MoveIntoPlace(backup, path, "");
 }
 
-TIniDocument TIniFile::Load() const {
-  RecoverInterruptedWrite();
-  std::optional<std::string> text = Files().ReadFile(GetFileName());
-  return text ? TIniDocument(*text) : TIniDocument();
-}
-
 void TIniFile::FailWrite() const { throw EError(Format("Unable to write to %s", {GetFileName()})); }
 
-void TIniFile::Save(const TIniDocument& document) {
+std::shared_ptr<const TIniDocument> TIniFile::Snapshot() const {
+  RecoverInterruptedWrite();
+  std::string text = Files().ReadFile(GetFileName()).value_or(std::string());
+  if (TIniCache* cache = IniCache()) return cache->Document(GetFileName(), std::move(text));
+  return std::make_shared<const TIniDocument>(std::move(text));
+}
+
+void TIniFile::Modify(const std::function<void(TIniDocument&)>& edit) {
+  RecoverInterruptedWrite();
+  const std::string& path = GetFileName();
+  std::optional<std::string> read = Files().ReadFile(path);
+  // An edit of what could not be read would replace the whole file with the edit alone.
+  if (!read && Files().FileExists(path)) FailWrite();
+  std::string text = read ? std::move(*read) : std::string();
+
+  TIniCache* cache = IniCache();
+  std::shared_ptr<TIniDocument> document =
+      cache ? cache->Editable(path, text) : std::make_shared<TIniDocument>(text);
+  uint64_t before = document->Revision();
+  try {
+    edit(*document);
+  } catch (const EIniFormat&) {
+    FailWrite();
+  }
+  if (document->Revision() != before) {
+    text = document->Text();
+    Save(text);
+  }
+  if (cache) cache->Keep(path, std::move(text), std::move(document));
+}
+
+void TIniFile::Save(const std::string& text) {
   TFileSystem& files = Files();
   const std::string& path = GetFileName();
   std::string fresh = NewFileName(path);
   try {
-    files.WriteFile(fresh, document.Text());
+    files.WriteFile(fresh, text);
   } catch (const EError&) {
     files.RemoveFile(fresh);
     FailWrite();
@@ -51,41 +70,32 @@ void TIniFile::Save(const TIniDocument& document) {
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& ident,
                                  const std::string& defaultValue) {
-  TIniDocument document = Load();
-  const std::string* value = document.Find(section, ident);
-  return value ? *value : defaultValue;
+  return TIniSnapshot(GetFileName(), Snapshot()).ReadString(section, ident, defaultValue);
 }
 
 void TIniFile::WriteString(const std::string& section, const std::string& ident,
                            const std::string& value) {
-  if (!FitsOnOneLine(section) || !FitsOnOneLine(ident) || !FitsOnOneLine(value) ||
-      section.find(']') != std::string::npos || ident.find('=') != std::string::npos)
-    FailWrite();
-  TIniDocument document = Load();
-  document.Set(section, ident, value);
-  Save(document);
+  Modify([&](TIniDocument& document) { document.Set(section, ident, value); });
 }
 
 void TIniFile::ReadSection(const std::string& section, TStrings& strings) {
-  strings = Load().KeyNames(section);
+  TIniSnapshot(GetFileName(), Snapshot()).ReadSection(section, strings);
 }
 
-void TIniFile::ReadSections(TStrings& strings) { strings = Load().SectionNames(); }
+void TIniFile::ReadSections(TStrings& strings) {
+  TIniSnapshot(GetFileName(), Snapshot()).ReadSections(strings);
+}
 
 void TIniFile::ReadSectionValues(const std::string& section, TStrings& strings) {
-  TIniDocument document = Load();
-  for (const std::string& key : document.KeyNames(section))
-    SetValueOf(strings, key, *document.Find(section, key));
+  TIniSnapshot(GetFileName(), Snapshot()).ReadSectionValues(section, strings);
 }
 
 void TIniFile::EraseSection(const std::string& section) {
-  TIniDocument document = Load();
-  if (document.EraseSection(section)) Save(document);
+  Modify([&](TIniDocument& document) { document.EraseSection(section); });
 }
 
 void TIniFile::DeleteKey(const std::string& section, const std::string& ident) {
-  TIniDocument document = Load();
-  if (document.DeleteKey(section, ident)) Save(document);
+  Modify([&](TIniDocument& document) { document.DeleteKey(section, ident); });
 }
 
 }  // namespace tgl

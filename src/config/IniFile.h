@@ -1,7 +1,10 @@
 #pragma once
-// An INI file on disk, read anew at every read and written through at every write, so that
-// several readers of one file always see each other's writes. A write never leaves the file
-// half-written: the new content goes to a file beside it that then takes its place.
+// An INI file on disk, read anew at every operation and written through at every write, so
+// that several readers of one file always see each other's writes. A write never leaves
+// the file half-written: the new content goes to a file beside it that then takes its place.
+// With an IniCache installed, an unchanged file is not parsed again (config/IniCache.h).
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "config/CustomIniFile.h"
@@ -24,13 +27,21 @@ public:
   void DeleteKey(const std::string& section, const std::string& ident) override;
   void UpdateFile() override {}
 
+  // The file's content as it is now, for many lookups at the price of one read; read it
+  // through a TIniSnapshot. It does not change when the file does.
+  std::shared_ptr<const TIniDocument> Snapshot() const;
+  // One read-modify-write: `edit` changes the content, which is written back once, when
+  // the edit changed anything, before Modify returns. When `edit` raises, the file stays
+  // as it was. A text the file cannot hold, or a file that exists but cannot be read,
+  // raises "Unable to write to %s".
+  void Modify(const std::function<void(TIniDocument&)>& edit);
+
   // Names of the files a write uses beside the INI file itself.
   static std::string NewFileName(const std::string& fileName) { return fileName + ".new"; }
   static std::string BackupFileName(const std::string& fileName) { return fileName + ".old"; }
 
 private:
-  TIniDocument Load() const;
-  void Save(const TIniDocument& document);
+  void Save(const std::string& text);
   void RecoverInterruptedWrite() const;
   [[noreturn]] void FailWrite() const;
 };

@@ -24,6 +24,13 @@ TMessages& Messages() {
   return *InstalledPlatform.Messages;
 }
 
+TShellFolders& ShellFolders() {
+  assert(InstalledPlatform.Shell && "RootUnit: no shell folders installed");
+  return *InstalledPlatform.Shell;
+}
+
+TIniCache* IniCache() { return InstalledPlatform.IniCache; }
+
 TPlatformScope::TPlatformScope(const TPlatform& services) : Previous(InstalledPlatform) {
   InstalledPlatform = services;
 }

@@ -4,20 +4,30 @@
 #include "platform/EmbeddedTexts.h"
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
+#include "platform/ShellFolders.h"
 
 namespace tgl {
+
+class TIniCache;
 
 struct TPlatform {
   TFileSystem* Files = nullptr;
   TEmbeddedTexts* Texts = nullptr;
   TMessages* Messages = nullptr;
+  TShellFolders* Shell = nullptr;
+  // Optional: parsed INI files kept between operations (config/IniCache.h). Without it
+  // every read parses its file anew.
+  TIniCache* IniCache = nullptr;
 };
 
-// The installed services; each accessor asserts that its service was installed.
+// The installed services; each accessor asserts that its service was installed, except
+// IniCache, which is null when none is.
 const TPlatform& Platform();
 TFileSystem& Files();
 TEmbeddedTexts& EmbeddedTexts();
 TMessages& Messages();
+TShellFolders& ShellFolders();
+TIniCache* IniCache();
 
 // Installs a set of services for the lifetime of this object and restores the previous
 // set afterwards.

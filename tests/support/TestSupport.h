@@ -7,9 +7,11 @@
 #include <vector>
 
 #include "app/RootUnit.h"
+#include "config/IniCache.h"
 #include "platform/Platform.h"
 #include "platform/TableTexts.h"
 #include "platform/posix/PosixFileSystem.h"
+#include "support/FixedShellFolders.h"
 
 namespace tgl::test {
 
@@ -45,7 +47,8 @@ private:
 };
 
 // Installs the native platform over a scratch program folder (also the working directory,
-// where the log goes) and resets the start-up state for each test.
+// where the log goes) and resets the start-up state for each test. The INI cache is
+// installed as in the program, fresh for each test.
 class TCoreTest : public ::testing::Test {
 protected:
   TCoreTest();
@@ -55,6 +58,13 @@ protected:
   TPosixFileSystem FileSystem;
   TTableTexts Texts{BuiltInTexts()};
   TRecordedMessages Messages;
+  TFixedShellFolders Shell;
+  TIniCache IniCache;
+
+  // The services of this fixture with another file system, for a test's own scope.
+  TPlatform PlatformWith(TFileSystem& files) {
+    return {&files, &Texts, &Messages, &Shell, &IniCache};
+  }
 
 private:
   TPlatformScope Scope;

@@ -1,21 +1,26 @@
 #pragma once
 // The Win32 implementations of every seam, installed for the life of the program.
+#include "config/IniCache.h"
 #include "platform/Platform.h"
 #include "platform/win32/MessageBoxes_win.h"
 #include "platform/win32/ResourceTexts_win.h"
+#include "platform/win32/ShellFolders_win.h"
 #include "platform/win32/Win32FileSystem_win.h"
 
 namespace tgl {
 
 class TWin32Platform {
 public:
-  TWin32Platform() : Scope(TPlatform{&FileSystem, &Texts, &MessageBoxes}) {}
+  TWin32Platform()
+      : Scope(TPlatform{&FileSystem, &Texts, &MessageBoxes, &ShellFolders, &IniCache}) {}
   TMessageBoxes& Messages() { return MessageBoxes; }
 
 private:
   TWin32FileSystem FileSystem;
   TResourceTexts Texts;
   TMessageBoxes MessageBoxes;
+  TWin32ShellFolders ShellFolders;
+  TIniCache IniCache;
   TPlatformScope Scope;
 };
 

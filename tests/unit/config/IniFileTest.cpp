@@ -1,6 +1,11 @@
 #include "config/IniFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include "app/Errors.h"
+#include "config/IniSnapshot.h"
+#include "support/CountingFileSystem.h"
 #include "support/TestSupport.h"
 
 namespace tgl::test {
@@ -177,6 +182,98 @@ TEST_F(IniFileTest, UnwritableFolderRaisesUnableToWrite) {
     FAIL();
   } catch (const EError& error) {
     EXPECT_EQ(std::string(error.what()), "Unable to write to " + Folder.Path() + "no/such/folder/t.ini");
+  }
+}
+
+TEST_F(IniFileTest, ModifyWritesManyChangesOnceAndNothingWhenNothingChanged) {
+  TCountingFileSystem counting;
+  TPlatformScope scope(PlatformWith(counting));
+  TIniFile ini(PathOf("t.ini"));
+  ini.Modify([](TIniDocument& document) {
+    for (int i = 0; i < 100; ++i) document.Set("S" + std::to_string(i % 10), "K", "V");
+  });
+  EXPECT_EQ(counting.Writes, 1);
+  ini.Modify([](TIniDocument& document) { document.EraseSection("Missing"); });
+  ini.EraseSection("Missing");
+  ini.DeleteKey("S1", "Missing");
+  EXPECT_EQ(counting.Writes, 1);
+  EXPECT_EQ(ini.ReadString("s9", "k", ""), "V");
+}
+
+TEST_F(IniFileTest, AnEditThatFailsHalfwayChangesNothing) {
+  Folder.Write("t.ini", "[S]\r\nK=old\r\n");
+  TIniFile ini(PathOf("t.ini"));
+  EXPECT_EQ(ini.ReadString("S", "K", ""), "old");
+  EXPECT_THROW(ini.Modify([](TIniDocument& document) {
+    document.Set("S", "K", "half");
+    throw EError("stop");
+  }),
+               EError);
+  EXPECT_THROW(ini.Modify([](TIniDocument& document) {
+    document.Set("S", "K", "half");
+    document.Set("S", "K", "line\r\nbreak");
+  }),
+               EError);
+  EXPECT_EQ(Folder.Read("t.ini"), "[S]\r\nK=old\r\n");
+  EXPECT_EQ(ini.ReadString("S", "K", ""), "old");
+}
+
+// An existing file that cannot be read at the moment, as when another program holds it.
+class TUnreadable : public TPosixFileSystem {
+public:
+  std::optional<std::string> ReadFile(const std::string&) const override { return std::nullopt; }
+};
+
+TEST_F(IniFileTest, AFileThatCannotBeReadIsNeverReplacedByAnEdit) {
+  Folder.Write("t.ini", "[S]\r\nK=1\r\n[Other]\r\nX=2\r\n");
+  TUnreadable unreadable;
+  TPlatformScope scope(PlatformWith(unreadable));
+  TIniFile ini(PathOf("t.ini"));
+  EXPECT_EQ(ini.ReadString("S", "K", "default"), "default");
+  EXPECT_THROW(ini.WriteString("S", "K", "3"), EError);
+  EXPECT_EQ(Folder.Read("t.ini"), "[S]\r\nK=1\r\n[Other]\r\nX=2\r\n");
+}
+
+TEST_F(IniFileTest, ASameSizeRewriteWithTheSameTimeIsSeen) {
+  // FAT keeps write times in two-second steps and copy tools keep them: neither size nor
+  // time tells these two versions apart.
+  Folder.Write("t.ini", "[S]\r\nK=1\r\n");
+  TIniFile ini(PathOf("t.ini"));
+  EXPECT_EQ(ini.ReadString("S", "K", ""), "1");
+  struct stat before {};
+  ASSERT_EQ(::stat(PathOf("t.ini").c_str(), &before), 0);
+  Folder.Write("t.ini", "[S]\r\nK=2\r\n");
+  timespec times[2] = {before.st_atim, before.st_mtim};
+  ASSERT_EQ(::utimensat(AT_FDCWD, PathOf("t.ini").c_str(), times, 0), 0);
+  ASSERT_EQ(FileSystem.Stamp(PathOf("t.ini")),
+            (TFileStamp{uint64_t(before.st_size),
+                        uint64_t(before.st_mtim.tv_sec) * 1000000000ull +
+                            uint64_t(before.st_mtim.tv_nsec)}));
+  EXPECT_EQ(ini.ReadString("S", "K", ""), "2");
+  ini.WriteString("S", "L", "3");
+  EXPECT_EQ(Folder.Read("t.ini"), "[S]\r\nK=2\r\nL=3\r\n");
+}
+
+TEST_F(IniFileTest, ASnapshotKeepsItsVersionAndAnUnchangedFileIsNotParsedAgain) {
+  Folder.Write("t.ini", "[S]\r\nK=1\r\n");
+  TIniFile ini(PathOf("t.ini"));
+  std::shared_ptr<const TIniDocument> first = ini.Snapshot();
+  EXPECT_EQ(ini.Snapshot(), first);
+  ini.WriteString("S", "K", "2");
+  EXPECT_EQ(first->Find("S", "K"), "1");
+  std::shared_ptr<const TIniDocument> second = ini.Snapshot();
+  EXPECT_NE(second, first);
+  EXPECT_EQ(second->Find("S", "K"), "2");
+
+  TIniSnapshot reader(PathOf("t.ini"), second);
+  TStrings values;
+  reader.ReadSectionValues("S", values);
+  EXPECT_EQ(values, TStrings{"K=2"});
+  try {
+    reader.WriteString("S", "K", "3");
+    FAIL();
+  } catch (const EError& error) {
+    EXPECT_STREQ(error.what(), "TIniSnapshot: couldn't modify data (only read allowed)");
   }
 }
 

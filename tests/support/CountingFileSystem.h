@@ -1,0 +1,24 @@
+#pragma once
+// The real file system, counting the files written and the files read, to see how often an
+// operation goes to the disk.
+#include <string>
+
+#include "platform/posix/PosixFileSystem.h"
+
+namespace tgl::test {
+
+class TCountingFileSystem : public TPosixFileSystem {
+public:
+  std::optional<std::string> ReadFile(const std::string& path) const override {
+    ++Reads;
+    return TPosixFileSystem::ReadFile(path);
+  }
+  void WriteFile(const std::string& path, std::string_view bytes) override {
+    ++Writes;
+    TPosixFileSystem::WriteFile(path, bytes);
+  }
+  mutable int Reads = 0;
+  int Writes = 0;
+};
+
+}  // namespace tgl::test
