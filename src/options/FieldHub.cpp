@@ -21,7 +21,12 @@ void TFieldHub::ClearOptions() {
   while (!FOptions.empty()) FOptions.pop_back();
 }
 
-TRegistryOption& TFieldHub::Options(int index) const {
+TRegistryOption& TFieldHub::Options(int index) {
+  if (index < 0 || index >= OptionCount()) FailListIndex(index);
+  return *FOptions[index];
+}
+
+const TRegistryOption& TFieldHub::Options(int index) const {
   if (index < 0 || index >= OptionCount()) FailListIndex(index);
   return *FOptions[index];
 }
@@ -51,7 +56,8 @@ void TFieldHub::SetProfileName(const std::string& name) {
 
 void TFieldHub::SelectCard(const TrlCardConfig* card) {
   if (card == FCurrentCard) return;
-  // The frame and the proxies go with the options they show.
+  // The tuning frame, once the hub builds one, is to be freed here first: the proxies that
+  // go with the options are bound to its controls.
   FCommonTemplate.reset();
   ClearOptions();
   FPaths.clear();

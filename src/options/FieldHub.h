@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cards/CardConfig.h"
@@ -34,7 +35,8 @@ public:
 
   int OptionCount() const { return static_cast<int>(FOptions.size()); }
   // Error: "List index out of bounds (%d)" for an index outside the list.
-  TRegistryOption& Options(int index) const;
+  TRegistryOption& Options(int index);
+  const TRegistryOption& Options(int index) const;
 
   // The path list: entry 0 is the card's driver key, the others come from "%General%".
   const TStrings& Paths() const { return FPaths; }
