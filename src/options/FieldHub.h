@@ -1,0 +1,117 @@
+#pragma once
+// The option hub: every tuning option of the selected card, loaded from the card's tuning
+// definition file and the files it includes, and the transfers of their values between
+// the game profiles in Games.CFG and the options.
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cards/CardConfig.h"
+#include "config/CustomIniFile.h"
+#include "config/StringList.h"
+#include "options/OptionKeywords.h"
+#include "options/RegistryOption.h"
+
+namespace tgl {
+
+class TFieldHub {
+public:
+  TFieldHub() = default;
+  virtual ~TFieldHub();
+  TFieldHub(const TFieldHub&) = delete;
+  TFieldHub& operator=(const TFieldHub&) = delete;
+
+  // Raised when SelectCard or SetProfileName changed what the options should hold.
+  std::function<void()> OnReloadValues;
+
+  // Makes `card` the current card and loads its options; nothing happens when it already
+  // is the current card. A load failure (the silent abort, "String contains non-HEX data")
+  // passes out with the new card current and the options loaded so far in place.
+  // No card (nullptr) leaves the hub without options.
+  void SelectCard(const TrlCardConfig* card);
+  const TrlCardConfig* CurrentCard() const { return FCurrentCard; }
+
+  int OptionCount() const { return static_cast<int>(FOptions.size()); }
+  // Error: "List index out of bounds (%d)" for an index outside the list.
+  TRegistryOption& Options(int index);
+  const TRegistryOption& Options(int index) const;
+
+  // The path list: entry 0 is the card's driver key, the others come from "%General%".
+  const TStrings& Paths() const { return FPaths; }
+  // Error: "List index out of bounds (%d)" for a number outside the list.
+  const std::string& PathEntry(int index) const;
+
+  const std::string& FrameName() const { return FFrameName; }
+  // The frame named in "%General%", or the card's tuning file when none was named.
+  std::string GetFrameName() const;
+  // The current card's tuning file; empty without a card.
+  std::string GetTuningFile() const;
+  const TRegistryOption* CommonTemplate() const { return FCommonTemplate.get(); }
+
+  const std::string& ProfileName() const { return FProfileName; }
+  // Raises OnReloadValues when the name changes (letter case counts).
+  void SetProfileName(const std::string& name);
+
+  // Exchange every option's value with the card section of the profile in Games.CFG; a
+  // missing or empty key loads the option's default. Afterwards SavedValue equals Value.
+  // Silent abort without a tuning file or a profile name.
+  void LoadFromProfile() { TransferProfile(false); }
+  void SaveToProfile() { TransferProfile(true); }
+  virtual void TransferProfile(bool save);
+  // "%" + profile name + "_" + tuning file + "%".
+  std::string CardSectionName() const;
+  // The silent abort when the tuning file or the profile name is empty.
+  void CheckProfileReady() const;
+
+  // Whether some option's value differs from the one last loaded or saved.
+  bool IsModified() const;
+  void RevertValues();
+
+  static TControlKind ControlKindOf(std::string_view text) { return tgl::ControlKindOf(text); }
+  static TOptionType OptionTypeOf(std::string_view text) { return tgl::OptionTypeOf(text); }
+  static TOptionType OptionTypeOr(std::string_view text, TOptionType fallback) {
+    return tgl::OptionTypeOr(text, fallback);
+  }
+  static TStoreAs StoreAsOf(std::string_view text) { return tgl::StoreAsOf(text); }
+  static TOptionClass OptionClassFor(TOptionType type) { return tgl::OptionClassFor(type); }
+
+  // The highest path entry number that "%General%" may set; larger numbers are skipped
+  // like any other path key that cannot be set.
+  static constexpr int MaxPathEntry = 255;
+
+protected:
+  // Loads the tuning definition file `name` (without extension) with everything it
+  // includes. An include of a file that is still being loaded further up is skipped.
+  void LoadFile(const std::string& name);
+  virtual void LoadGeneral(TCustomIniFile& ini);
+  virtual void LoadOptions(TCustomIniFile& ini);
+
+  // Extension points of SelectCard, run after the options are loaded: the card's tuning
+  // frame is created here, then every option is bound to its control. The hub without a
+  // panel has neither.
+  virtual void CreateFrame() {}
+  virtual void LinkControls() {}
+
+  void AddPath(const std::string& path) { FPaths.push_back(path); }
+  // Appends empty entries until the list has more than `index` entries.
+  void EnsurePathCount(int index);
+
+private:
+  void ClearOptions();
+  void LoadPathKey(TCustomIniFile& ini, const std::string& key);
+  void LoadOptionSection(TCustomIniFile& ini, const std::string& section);
+  TRegistryOption* FindOption(const std::string& name) const;
+
+  std::vector<std::unique_ptr<TRegistryOption>> FOptions;
+  TStrings FPaths;
+  std::string FProfileName;
+  const TrlCardConfig* FCurrentCard = nullptr;
+  std::string FFrameName;
+  std::unique_ptr<TRegistryOption> FCommonTemplate;
+  // The files being loaded, outermost first, to refuse an include that would loop.
+  TStrings FLoadingFiles;
+};
+
+}  // namespace tgl
