@@ -7,6 +7,7 @@
 #include "BenchProgramFolder.h"
 #include "LargeGamesFile.h"
 #include "app/RootUnit.h"
+#include "options/FieldHub.h"
 #include "profiles/Programs.h"
 
 namespace tgl::bench {
@@ -76,8 +77,24 @@ void Delete(benchmark::State& state) {
   }
 }
 
-// LoadFromProfile + SaveToProfile of a GeForce card section in this file: added together
-// with the option hub's profile transfers.
+// The option hub loading a game's GeForce card section and saving it back with one value
+// changed, as a user does between selecting a game and pressing Save.
+void TransferGeForceProfile(benchmark::State& state) {
+  TLargeCollection collection(state);
+  TrlCardConfig card;
+  card.CardName = "GeForce";
+  card.TuningFile = "GeForce";
+  TFieldHub hub;
+  hub.SelectCard(&card);
+  hub.SetProfileName(GameTitle(TargetGame));
+  TRegistryOption& changed = hub.Options(0);
+  int round = 0;
+  for (auto _ : state) {
+    hub.LoadFromProfile();
+    changed.SetValue(changed.Values()[round++ % changed.Values().size()]);
+    hub.SaveToProfile();
+  }
+}
 
 void Configure(benchmark::internal::Benchmark* benchmark) {
   benchmark->ArgName("cached")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -87,6 +104,7 @@ BENCHMARK(LoadProfileList)->Apply(Configure);
 BENCHMARK(SetName)->Apply(Configure);
 BENCHMARK(CopyDefaultSettings)->Apply(Configure);
 BENCHMARK(Delete)->Apply(Configure);
+BENCHMARK(TransferGeForceProfile)->Apply(Configure);
 
 }  // namespace
 }  // namespace tgl::bench

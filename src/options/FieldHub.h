@@ -64,6 +64,8 @@ public:
   std::string CardSectionName() const;
   // The silent abort when the tuning file or the profile name is empty.
   void CheckProfileReady() const;
+  // The option's key in its card section.
+  std::string ProfileKeyOf(const TRegistryOption& option) const;
 
   // Whether some option's value differs from the one last loaded or saved.
   bool IsModified() const;

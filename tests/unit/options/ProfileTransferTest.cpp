@@ -2,6 +2,7 @@
 #include "config/IniFile.h"
 #include "options/FieldHub.h"
 #include "OptionsTestSupport.h"
+#include "support/CountingFileSystem.h"
 #include "support/TestSupport.h"
 
 namespace tgl::test {
@@ -93,6 +94,20 @@ TEST_F(ProfileTransferTest, SavingWritesEveryOptionAndMarksTheValuesSaved) {
   hub.LoadFromProfile();
   EXPECT_EQ(hub.Options(9).Value(), "512");
   EXPECT_EQ(hub.Options(0).Value(), "0");
+}
+
+TEST_F(ProfileTransferTest, EachTransferGoesToGamesCfgOnce) {
+  TrlCardConfig geForce = MakeCard("GeForce");
+  TFieldHub hub;
+  hub.SelectCard(&geForce);
+  hub.SetProfileName("Unreal");
+  TCountingFileSystem counting;
+  TPlatformScope scope(TPlatform{&counting, &Texts, &Messages});
+  hub.LoadFromProfile();
+  EXPECT_EQ(counting.Reads, 1);
+  hub.SaveToProfile();
+  EXPECT_EQ(counting.Writes, 1);
+  EXPECT_EQ(Games().ReadString("%Unreal_GeForce%", "DX 8bit textures", ""), "0");
 }
 
 TEST_F(ProfileTransferTest, RevertPutsBackTheValuesLastLoadedOrSaved) {
