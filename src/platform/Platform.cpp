@@ -24,6 +24,16 @@ TMessages& Messages() {
   return *InstalledPlatform.Messages;
 }
 
+TRegistrySystem& Registry() {
+  assert(InstalledPlatform.Registry && "RootUnit: no registry installed");
+  return *InstalledPlatform.Registry;
+}
+
+TDisplayDevices& DisplayDevices() {
+  assert(InstalledPlatform.Displays && "RootUnit: no display device list installed");
+  return *InstalledPlatform.Displays;
+}
+
 TPlatformScope::TPlatformScope(const TPlatform& services) : Previous(InstalledPlatform) {
   InstalledPlatform = services;
 }

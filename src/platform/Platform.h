@@ -1,9 +1,11 @@
 #pragma once
 // The platform services the core reaches through its seams. The program installs its
 // Win32 implementations once at start-up; tests install doubles for their own scope.
+#include "platform/DisplayDevices.h"
 #include "platform/EmbeddedTexts.h"
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
+#include "platform/Registry.h"
 
 namespace tgl {
 
@@ -11,6 +13,8 @@ struct TPlatform {
   TFileSystem* Files = nullptr;
   TEmbeddedTexts* Texts = nullptr;
   TMessages* Messages = nullptr;
+  TRegistrySystem* Registry = nullptr;
+  TDisplayDevices* Displays = nullptr;
 };
 
 // The installed services; each accessor asserts that its service was installed.
@@ -18,6 +22,8 @@ const TPlatform& Platform();
 TFileSystem& Files();
 TEmbeddedTexts& EmbeddedTexts();
 TMessages& Messages();
+TRegistrySystem& Registry();
+TDisplayDevices& DisplayDevices();
 
 // Installs a set of services for the lifetime of this object and restores the previous
 // set afterwards.

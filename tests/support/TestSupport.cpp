@@ -63,7 +63,8 @@ std::vector<std::string> TScratchFolder::FileNames() const {
   return names;
 }
 
-TCoreTest::TCoreTest() : Scope(TPlatform{&FileSystem, &Texts, &Messages}) {
+TCoreTest::TCoreTest()
+    : Scope(TPlatform{&FileSystem, &Texts, &Messages, &MemoryRegistry, &DisplayList}) {
   char* current = ::getcwd(nullptr, 0);
   PreviousWorkingDirectory = current ? current : "/";
   std::free(current);

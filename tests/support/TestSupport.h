@@ -1,6 +1,7 @@
 #pragma once
 // What the core's tests share: a scratch program folder on the real file system, the
-// embedded texts from the generated table, recorded message boxes, and a fresh start-up state.
+// embedded texts from the generated table, recorded message boxes, an empty in-memory registry,
+// an empty list of display adapters, and a fresh start-up state.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,6 +11,8 @@
 #include "platform/Platform.h"
 #include "platform/TableTexts.h"
 #include "platform/posix/PosixFileSystem.h"
+#include "support/ListedDisplayDevices.h"
+#include "support/MemoryRegistry.h"
 
 namespace tgl::test {
 
@@ -55,6 +58,8 @@ protected:
   TPosixFileSystem FileSystem;
   TTableTexts Texts{BuiltInTexts()};
   TRecordedMessages Messages;
+  TMemoryRegistry MemoryRegistry;
+  TListedDisplayDevices DisplayList;
 
 private:
   TPlatformScope Scope;
