@@ -7,7 +7,6 @@
 
 #include "cards/CardConfig.h"
 #include "cards/DisplayDevice.h"
-#include "config/StringList.h"
 
 namespace tgl {
 
