@@ -22,7 +22,7 @@ void TIniFile::RecoverInterruptedWrite() const {
   std::string backup = BackupFileName(path);
   // A replace that stopped between moving the old file aside and putting the new one in
   // place leaves only the backup: it holds the last complete content.
-  if (!files.FileExists(path) && files.FileExists(backup)) files.ReplaceFile(backup, path, "");
+  if (!files.FileExists(path) && files.FileExists(backup)) files.MoveIntoPlace(backup, path, "");
 }
 
 TIniDocument TIniFile::Load() const {
@@ -43,7 +43,7 @@ void TIniFile::Save(const TIniDocument& document) {
     files.RemoveFile(fresh);
     FailWrite();
   }
-  if (!files.ReplaceFile(fresh, path, BackupFileName(path))) {
+  if (!files.MoveIntoPlace(fresh, path, BackupFileName(path))) {
     files.RemoveFile(fresh);
     FailWrite();
   }

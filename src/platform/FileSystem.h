@@ -36,7 +36,7 @@ public:
   // Puts `source` in the place of `target`, as atomically as the system allows; on a system
   // without an atomic replace the previous target survives as `backup` until the new file
   // is in place. Returns false when the move failed.
-  virtual bool ReplaceFile(const std::string& source, const std::string& target,
+  virtual bool MoveIntoPlace(const std::string& source, const std::string& target,
                            const std::string& backup) = 0;
   virtual void RemoveFile(const std::string& path) noexcept = 0;
 };

@@ -107,7 +107,7 @@ void TPosixFileSystem::AppendToFile(const std::string& path, std::string_view by
   if (!WriteAll(file.Get(), bytes)) throw EError(Format("Unable to write to %s", {path}));
 }
 
-bool TPosixFileSystem::ReplaceFile(const std::string& source, const std::string& target,
+bool TPosixFileSystem::MoveIntoPlace(const std::string& source, const std::string& target,
                                    const std::string&) {
   return ::rename(source.c_str(), target.c_str()) == 0;
 }

@@ -12,7 +12,7 @@ public:
   std::optional<TFileStamp> Stamp(const std::string& path) const override;
   void WriteFile(const std::string& path, std::string_view bytes) override;
   void AppendToFile(const std::string& path, std::string_view bytes) override;
-  bool ReplaceFile(const std::string& source, const std::string& target,
+  bool MoveIntoPlace(const std::string& source, const std::string& target,
                    const std::string& backup) override;
   void RemoveFile(const std::string& path) noexcept override;
 };

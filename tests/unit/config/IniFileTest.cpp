@@ -144,7 +144,7 @@ TEST_F(IniFileTest, RefusesTextThatWouldBreakTheFile) {
 // between writing the new content and putting it in place.
 class TFailingReplace : public TPosixFileSystem {
 public:
-  bool ReplaceFile(const std::string&, const std::string&, const std::string&) override {
+  bool MoveIntoPlace(const std::string&, const std::string&, const std::string&) override {
     return false;
   }
 };

@@ -1,0 +1,54 @@
+// Program entry: start-up state, the command line, single instance, then the main window.
+#include <windows.h>
+
+#include "app/CommandLine.h"
+#include "app/Errors.h"
+#include "app/RootUnit.h"
+#include "app/Startup.h"
+#include "platform/win32/InstanceMutex_win.h"
+#include "platform/win32/Win32Platform_win.h"
+#include "ui/MainWindow_win.h"
+
+namespace {
+
+std::string ProgramPath() {
+  char path[MAX_PATH + 1] = {};
+  DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return std::string(path, length);
+}
+
+tgl::TOsVersion OsVersion() {
+  OSVERSIONINFOA info{};
+  info.dwOSVersionInfoSize = sizeof info;
+  if (!::GetVersionExA(&info)) return {};
+  return {info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion};
+}
+
+int RunProgram(HINSTANCE instance) {
+  tgl::TWin32Platform platform;
+  try {
+    tgl::InitializeStartup(ProgramPath(), OsVersion());
+    tgl::TStrings arguments = tgl::SplitCommandLine(::GetCommandLineA());
+    if (tgl::HandleCommandLine(arguments)) return 0;
+
+    tgl::TInstanceMutex mutex;
+    if (!mutex.IsOwned()) {
+      tgl::NotifyRunningInstance();
+      return 0;
+    }
+    tgl::TMainWindow mainWindow(instance, mutex, tgl::IsMinimizedSwitch(arguments));
+    platform.Messages().SetOwner(mainWindow.Handle());
+    int exitCode = tgl::RunMessageLoop();
+    platform.Messages().SetOwner(nullptr);
+    return exitCode;
+  } catch (const tgl::EAbort&) {
+    return 0;
+  } catch (const std::exception& error) {
+    platform.Messages().ShowMessage(error.what(), tgl::TMessageKind::mkError);
+    return 1;
+  }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) { return RunProgram(instance); }

@@ -1,0 +1,107 @@
+#include "platform/win32/Win32FileSystem_win.h"
+
+#include <windows.h>
+
+#include "app/Errors.h"
+#include "app/TextUtils.h"
+#include "platform/win32/FileHandle_win.h"
+
+namespace tgl {
+namespace {
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    DWORD written = 0;
+    DWORD chunk = static_cast<DWORD>(bytes.size() > 0x100000 ? 0x100000 : bytes.size());
+    if (!::WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+[[noreturn]] void CannotCreate(const std::string& path) {
+  throw EError(Format("Cannot create file %s", {path}));
+}
+
+// True on the NT family, where MoveFileExA replaces a file in one step.
+bool HasAtomicReplace() {
+  OSVERSIONINFOA version{};
+  version.dwOSVersionInfoSize = sizeof version;
+  return ::GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+}  // namespace
+
+std::string TWin32FileSystem::FindFile(const std::string& folder, const std::string& name) const {
+  // The Windows file system already ignores letter case.
+  std::string path = folder + name;
+  return FileExists(path) ? path : std::string();
+}
+
+bool TWin32FileSystem::FileExists(const std::string& path) const {
+  DWORD attributes = ::GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<std::string> TWin32FileSystem::ReadFile(const std::string& path) const {
+  TFileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.IsValid()) return std::nullopt;
+  std::string content;
+  char buffer[65536];
+  DWORD count = 0;
+  while (::ReadFile(file.Get(), buffer, sizeof buffer, &count, nullptr) && count > 0)
+    content.append(buffer, count);
+  return content;
+}
+
+std::optional<TFileStamp> TWin32FileSystem::Stamp(const std::string& path) const {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  return TFileStamp{(uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
+                    (uint64_t(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                        data.ftLastWriteTime.dwLowDateTime};
+}
+
+void TWin32FileSystem::WriteFile(const std::string& path, std::string_view bytes) {
+  TFileHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.IsValid()) CannotCreate(path);
+  if (!WriteAll(file.Get(), bytes) || !::FlushFileBuffers(file.Get()))
+    throw EError(Format("Unable to write to %s", {path}));
+}
+
+void TWin32FileSystem::AppendToFile(const std::string& path, std::string_view bytes) {
+  // Opened exclusively and created only when missing: an existing log is never replaced.
+  TFileHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.IsValid()) CannotCreate(path);
+  if (::SetFilePointer(file.Get(), 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER &&
+      ::GetLastError() != NO_ERROR)
+    throw EError(Format("Unable to write to %s", {path}));
+  if (!WriteAll(file.Get(), bytes)) throw EError(Format("Unable to write to %s", {path}));
+}
+
+bool TWin32FileSystem::MoveIntoPlace(const std::string& source, const std::string& target,
+                                   const std::string& backup) {
+  if (HasAtomicReplace())
+    return ::MoveFileExA(source.c_str(), target.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  // Windows 9x has no replacing move: the previous file stays as the backup until the new
+  // one is in place, and the next read restores the backup if we stop in between.
+  bool hadTarget = FileExists(target);
+  if (hadTarget) {
+    ::DeleteFileA(backup.c_str());
+    if (!::MoveFileA(target.c_str(), backup.c_str())) return false;
+  }
+  if (!::MoveFileA(source.c_str(), target.c_str())) {
+    if (hadTarget) ::MoveFileA(backup.c_str(), target.c_str());
+    return false;
+  }
+  if (hadTarget) ::DeleteFileA(backup.c_str());
+  return true;
+}
+
+void TWin32FileSystem::RemoveFile(const std::string& path) noexcept { ::DeleteFileA(path.c_str()); }
+
+}  // namespace tgl

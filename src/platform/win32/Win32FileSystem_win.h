@@ -1,0 +1,20 @@
+#pragma once
+// Files through kernel32, ANSI calls only so the same code runs on Windows 9x.
+#include "platform/FileSystem.h"
+
+namespace tgl {
+
+class TWin32FileSystem : public TFileSystem {
+public:
+  std::string FindFile(const std::string& folder, const std::string& name) const override;
+  bool FileExists(const std::string& path) const override;
+  std::optional<std::string> ReadFile(const std::string& path) const override;
+  std::optional<TFileStamp> Stamp(const std::string& path) const override;
+  void WriteFile(const std::string& path, std::string_view bytes) override;
+  void AppendToFile(const std::string& path, std::string_view bytes) override;
+  bool MoveIntoPlace(const std::string& source, const std::string& target,
+                   const std::string& backup) override;
+  void RemoveFile(const std::string& path) noexcept override;
+};
+
+}  // namespace tgl

@@ -1,0 +1,22 @@
+#pragma once
+// The Win32 implementations of every seam, installed for the life of the program.
+#include "platform/Platform.h"
+#include "platform/win32/MessageBoxes_win.h"
+#include "platform/win32/ResourceTexts_win.h"
+#include "platform/win32/Win32FileSystem_win.h"
+
+namespace tgl {
+
+class TWin32Platform {
+public:
+  TWin32Platform() : Scope(TPlatform{&FileSystem, &Texts, &MessageBoxes}) {}
+  TMessageBoxes& Messages() { return MessageBoxes; }
+
+private:
+  TWin32FileSystem FileSystem;
+  TResourceTexts Texts;
+  TMessageBoxes MessageBoxes;
+  TPlatformScope Scope;
+};
+
+}  // namespace tgl

@@ -1,0 +1,207 @@
+#include "WineHarness.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace tgl::wine {
+namespace {
+
+const char* const WineLoader = "/usr/lib/wine/wine64";
+
+std::vector<std::string> WineEnvironment() {
+  std::vector<std::string> environment;
+  for (char** variable = environ; *variable; ++variable) {
+    std::string entry = *variable;
+    if (entry.rfind("WINEPREFIX=", 0) == 0 || entry.rfind("WINEDEBUG=", 0) == 0 ||
+        entry.rfind("WINEDLLOVERRIDES=", 0) == 0)
+      continue;
+    environment.push_back(entry);
+  }
+  environment.push_back("WINEPREFIX=" + PrefixDir());
+  environment.push_back("WINEDEBUG=-all");
+  // No Mono or Gecko installer dialogs in a test prefix.
+  environment.push_back("WINEDLLOVERRIDES=mscoree,mshtml=");
+  return environment;
+}
+
+void RemoveTree(const std::string& path) {
+  if (DIR* directory = ::opendir(path.c_str())) {
+    while (dirent* entry = ::readdir(directory)) {
+      std::string name = entry->d_name;
+      if (name == "." || name == "..") continue;
+      std::string child = path + "/" + name;
+      if (entry->d_type == DT_DIR) RemoveTree(child);
+      else ::unlink(child.c_str());
+    }
+    ::closedir(directory);
+  }
+  ::rmdir(path.c_str());
+}
+
+}  // namespace
+
+std::string Win64Dir() { return TGL_WIN64_DIR; }
+std::string PrefixDir() { return TGL_WINE_PREFIX; }
+std::string SourceDir() { return TGL_SOURCE_DIR; }
+
+std::string WindowsPath(const std::string& unixPath) {
+  std::string path = "Z:" + unixPath;
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return path;
+}
+
+TWineProcess::TWineProcess(const std::string& program, const std::vector<std::string>& arguments,
+                           const std::string& workingDir) {
+  int pipeFds[2];
+  if (::pipe(pipeFds) != 0) throw std::runtime_error("pipe failed");
+  std::vector<std::string> argumentTexts{WineLoader, program};
+  argumentTexts.insert(argumentTexts.end(), arguments.begin(), arguments.end());
+  std::vector<std::string> environmentTexts = WineEnvironment();
+  std::vector<char*> argv, envp;
+  for (std::string& text : argumentTexts) argv.push_back(text.data());
+  argv.push_back(nullptr);
+  for (std::string& text : environmentTexts) envp.push_back(text.data());
+  envp.push_back(nullptr);
+
+  Pid = ::fork();
+  if (Pid < 0) throw std::runtime_error("fork failed");
+  if (Pid == 0) {
+    ::setpgid(0, 0);
+    ::dup2(pipeFds[1], STDOUT_FILENO);
+    int devNull = ::open("/dev/null", O_RDWR);
+    ::dup2(devNull, STDIN_FILENO);
+    ::dup2(devNull, STDERR_FILENO);
+    ::close(pipeFds[0]);
+    ::close(pipeFds[1]);
+    if (::chdir(workingDir.c_str()) != 0) ::_exit(126);
+    ::execve(WineLoader, argv.data(), envp.data());
+    ::_exit(127);
+  }
+  ::close(pipeFds[1]);
+  OutputFd = pipeFds[0];
+}
+
+TWineProcess::~TWineProcess() {
+  if (!ExitCode && Pid > 0) {
+    ::kill(-Pid, SIGKILL);
+    ::waitpid(Pid, nullptr, 0);
+  }
+  if (OutputFd >= 0) ::close(OutputFd);
+}
+
+void TWineProcess::Collect(int timeoutMs) {
+  if (OutputFd < 0) return;
+  pollfd descriptor{OutputFd, POLLIN, 0};
+  if (::poll(&descriptor, 1, timeoutMs) <= 0) return;
+  char buffer[4096];
+  ssize_t count = ::read(OutputFd, buffer, sizeof buffer);
+  if (count > 0) {
+    Collected.append(buffer, static_cast<size_t>(count));
+  } else {
+    ::close(OutputFd);
+    OutputFd = -1;
+  }
+}
+
+std::optional<int> TWineProcess::Wait(int timeoutSeconds) {
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
+  while (!ExitCode) {
+    int status = 0;
+    if (::waitpid(Pid, &status, WNOHANG) == Pid) {
+      ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+      break;
+    }
+    if (std::chrono::steady_clock::now() >= deadline) return std::nullopt;
+    Collect(50);
+    if (OutputFd < 0) ::usleep(20000);
+  }
+  // A Wine server started by this process may hold the pipe open: drain with a bound.
+  auto drainDeadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+  while (OutputFd >= 0 && std::chrono::steady_clock::now() < drainDeadline) Collect(100);
+  return ExitCode;
+}
+
+TRunResult RunWine(const std::string& program, const std::vector<std::string>& arguments,
+                   const std::string& workingDir, int timeoutSeconds) {
+  TWineProcess process(program, arguments, workingDir);
+  TRunResult result;
+  result.ExitCode = process.Wait(timeoutSeconds);
+  result.Output = process.Output();
+  return result;
+}
+
+TRunResult RunDriver(const std::vector<std::string>& arguments, int timeoutSeconds) {
+  return RunWine(Win64Dir() + "/tgldriver.exe", arguments, Win64Dir(), timeoutSeconds);
+}
+
+std::string ReadMessageBoxAndPressOk(int timeoutMs) {
+  TRunResult result = RunDriver({"msgbox", std::to_string(timeoutMs)});
+  const std::string prefix = "TEXT ";
+  if (result.Output.rfind(prefix, 0) != 0) return "<no message box: " + result.Output + ">";
+  std::string text = result.Output.substr(prefix.size());
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+  return text;
+}
+
+int RunReg(const std::vector<std::string>& arguments) {
+  TWineProcess process("reg", arguments, Win64Dir());
+  return process.Wait(60).value_or(-1);
+}
+
+void SetWindowsVersion(const std::string& version) {
+  if (RunReg({"add", "HKCU\\Software\\Wine", "/v", "Version", "/d", version, "/f"}) != 0)
+    throw std::runtime_error("cannot set the Wine Windows version to " + version);
+}
+
+TProgramFolder::TProgramFolder() {
+  std::string root = std::string(TGL_E2E_ROOT);
+  ::mkdir(root.c_str(), 0755);
+  std::string pattern = root + "/program-XXXXXX";
+  if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot create a program folder");
+  Folder = pattern + "/";
+  Write("TesmoraGL.exe", ReadBytes(Win64Dir() + "/TesmoraGL.exe"));
+}
+
+TProgramFolder::~TProgramFolder() { RemoveTree(Folder.substr(0, Folder.size() - 1)); }
+
+std::string TProgramFolder::Read(const std::string& name) const { return ReadBytes(Folder + name); }
+
+void TProgramFolder::Write(const std::string& name, const std::string& bytes) const {
+  std::ofstream(Folder + name, std::ios::binary) << bytes;
+}
+
+bool TProgramFolder::Exists(const std::string& name) const {
+  return ::access((Folder + name).c_str(), F_OK) == 0;
+}
+
+std::vector<std::string> TProgramFolder::FileNames() const {
+  std::vector<std::string> names;
+  if (DIR* directory = ::opendir(Folder.c_str())) {
+    while (dirent* entry = ::readdir(directory))
+      if (entry->d_type != DT_DIR) names.push_back(entry->d_name);
+    ::closedir(directory);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::stringstream content;
+  content << file.rdbuf();
+  return content.str();
+}
+
+}  // namespace tgl::wine

@@ -1,0 +1,81 @@
+#pragma once
+// Runs the real Windows build under Wine for the end-to-end tests: one Wine prefix shared by
+// the whole test run, a fresh program folder per test, and processes that are waited for
+// with a bound, never with a fixed sleep.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tgl::wine {
+
+// Folders the build hands to the tests.
+std::string Win64Dir();     // holds TesmoraGL.exe, tgldriver.exe and the probes
+std::string PrefixDir();    // the shared WINEPREFIX
+std::string SourceDir();    // the source tree
+
+// The Windows form of a Linux path, as the program sees it (Z:\...).
+std::string WindowsPath(const std::string& unixPath);
+
+struct TRunResult {
+  std::optional<int> ExitCode;  // nullopt when the program did not end in time
+  std::string Output;           // what it wrote to its standard output
+};
+
+// One Windows program running under Wine.
+class TWineProcess {
+public:
+  // `program` is a Linux path to a .exe; the working directory is `workingDir`.
+  TWineProcess(const std::string& program, const std::vector<std::string>& arguments,
+               const std::string& workingDir);
+  ~TWineProcess();
+  TWineProcess(const TWineProcess&) = delete;
+  TWineProcess& operator=(const TWineProcess&) = delete;
+
+  // The exit code, or nullopt when the program is still running after the time-out.
+  std::optional<int> Wait(int timeoutSeconds);
+  const std::string& Output() const { return Collected; }
+
+private:
+  void Collect(int timeoutMs);
+
+  int Pid = -1;
+  int OutputFd = -1;
+  std::optional<int> ExitCode;
+  std::string Collected;
+};
+
+TRunResult RunWine(const std::string& program, const std::vector<std::string>& arguments,
+                   const std::string& workingDir, int timeoutSeconds);
+
+// Runs the window driver (tests/wine/driver) with these arguments.
+TRunResult RunDriver(const std::vector<std::string>& arguments, int timeoutSeconds = 30);
+// The text of the program's message box (line breaks as \r), after pressing its OK button.
+std::string ReadMessageBoxAndPressOk(int timeoutMs = 20000);
+
+// win95, win98, winme, win2k, winxp...: what Windows version Wine pretends to be.
+void SetWindowsVersion(const std::string& version);
+// Runs Wine's reg.exe with these arguments; its exit code.
+int RunReg(const std::vector<std::string>& arguments);
+
+// A fresh folder holding a copy of TesmoraGL.exe, removed after the test.
+class TProgramFolder {
+public:
+  TProgramFolder();
+  ~TProgramFolder();
+  TProgramFolder(const TProgramFolder&) = delete;
+  TProgramFolder& operator=(const TProgramFolder&) = delete;
+
+  const std::string& Path() const { return Folder; }  // with trailing slash
+  std::string Exe() const { return Folder + "TesmoraGL.exe"; }
+  std::string Read(const std::string& name) const;
+  void Write(const std::string& name, const std::string& bytes) const;
+  bool Exists(const std::string& name) const;
+  std::vector<std::string> FileNames() const;
+
+private:
+  std::string Folder;
+};
+
+std::string ReadBytes(const std::string& path);
+
+}  // namespace tgl::wine
