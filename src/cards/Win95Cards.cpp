@@ -33,8 +33,9 @@ void TrlWin95Cards::Enumerate() {
     CopyToCharBuffer(device.DeviceString, machine->ReadString("DeviceDesc"));
     CopyToCharBuffer(device.DeviceID, hardwareKey);
     CopyToCharBuffer(device.DeviceKey, DriverClassKey + driver);
-    // The driver's own description names the card better than the device's.
-    if (machine->OpenKeyReadOnly("\\" + FieldText(device.DeviceKey))) {
+    // The driver's own description names the card better than the device's. The driver key
+    // leads from the root of HKEY_LOCAL_MACHINE, as every registry path does.
+    if (machine->OpenKeyReadOnly(FieldText(device.DeviceKey))) {
       std::string driverDescription = machine->ReadString("DriverDesc");
       if (!driverDescription.empty()) CopyToCharBuffer(device.DeviceString, driverDescription);
     }

@@ -13,7 +13,8 @@ namespace {
 
 // The core's record is the system's, byte for byte, so it is copied in and out whole.
 static_assert(sizeof(::DISPLAY_DEVICEA) == sizeof(tgl::DISPLAY_DEVICEA));
-static_assert(offsetof(::DISPLAY_DEVICEA, StateFlags) == offsetof(tgl::DISPLAY_DEVICEA, StateFlags));
+static_assert(offsetof(::DISPLAY_DEVICEA, StateFlags) ==
+              offsetof(tgl::DISPLAY_DEVICEA, StateFlags));
 static_assert(offsetof(::DISPLAY_DEVICEA, DeviceKey) == offsetof(tgl::DISPLAY_DEVICEA, DeviceKey));
 static_assert(std::is_trivially_copyable_v<tgl::DISPLAY_DEVICEA>);
 

@@ -3,19 +3,24 @@
 #include "platform/Platform.h"
 #include "platform/win32/MessageBoxes_win.h"
 #include "platform/win32/ResourceTexts_win.h"
+#include "platform/win32/Win32DisplayDevices_win.h"
 #include "platform/win32/Win32FileSystem_win.h"
+#include "platform/win32/Win32Registry_win.h"
 
 namespace tgl {
 
 class TWin32Platform {
 public:
-  TWin32Platform() : Scope(TPlatform{&FileSystem, &Texts, &MessageBoxes}) {}
+  TWin32Platform()
+      : Scope(TPlatform{&FileSystem, &Texts, &MessageBoxes, &RegistrySystem, &DisplayDevices}) {}
   TMessageBoxes& Messages() { return MessageBoxes; }
 
 private:
   TWin32FileSystem FileSystem;
   TResourceTexts Texts;
   TMessageBoxes MessageBoxes;
+  TWin32RegistrySystem RegistrySystem;
+  TWin32DisplayDevices DisplayDevices;
   TPlatformScope Scope;
 };
 
