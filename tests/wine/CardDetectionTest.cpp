@@ -136,6 +136,18 @@ TEST_F(CardDetectionTest, Windows95WalkStopsAtAWronglyTypedValue) {
                                                "ERROR Invalid data type for 'DeviceDesc'"}));
 }
 
+TEST_F(CardDetectionTest, Windows95WalkReadsLongValuesWhole) {
+  // A description longer than the first read buffer, and than the DeviceString field: read
+  // whole, it reaches the field's length check; not read, the adapter would be listed.
+  SetWindowsVersion("win95");
+  ImportRegistry(std::string(Windows95Devices) +
+                 "[HKEY_LOCAL_MACHINE\\Enum\\PCI\\VEN_121A&DEV_0009&SUBSYS_0002121A&REV_01\\"
+                 "BUS_02&DEV_00&FUNC_00]\r\n\"DeviceDesc\"=\"" + std::string(300, 'D') +
+                 "\"\r\n\r\n");
+  EXPECT_EQ(Probe(), (std::vector<std::string>{
+                         "VERSION 1", "ERROR VideoCard params are larger than char buffer"}));
+}
+
 TEST_F(CardDetectionTest, Windows95WithoutConfiguredDevicesFindsNoAdapter) {
   SetWindowsVersion("win95");
   EXPECT_EQ(Probe(), (std::vector<std::string>{"VERSION 1"}));
