@@ -51,31 +51,31 @@ std::string TextOfStringData(std::string_view bytes) {
   return std::string(bytes.substr(0, bytes.find('\0')));
 }
 
-TRegistryData EncodeValue(TStoreAs storeAs, const std::string& value) {
+TStoredData EncodeValue(TStoreAs storeAs, const std::string& value) {
   switch (storeAs) {
     case saDWord:
-      return {rdDWord, BytesText(BytesOfInteger(IntegerOfText(value)))};
+      return {sdDWord, BytesText(BytesOfInteger(IntegerOfText(value)))};
     case saBinDWord:
-      return {rdBinary, BytesText(BytesOfInteger(IntegerOfText(value)))};
+      return {sdBinary, BytesText(BytesOfInteger(IntegerOfText(value)))};
     case saString:
-      return {rdString, value + '\0'};
+      return {sdString, value + '\0'};
     case saBinary:
       break;
   }
   FailDataType();
 }
 
-std::string DecodeValue(TStoreAs storeAs, const TRegistryData& data) {
+std::string DecodeValue(TStoreAs storeAs, const TStoredData& data) {
   switch (storeAs) {
     case saDWord:
-      if (data.DataType != rdDWord) FailDataType();
+      if (data.DataType != sdDWord) FailDataType();
       return std::to_string(IntegerOfBytes(data.Bytes));
     case saBinDWord:
-      if (data.DataType != rdBinary) FailDataType();
+      if (data.DataType != sdBinary) FailDataType();
       return std::to_string(IntegerOfBytes(data.Bytes));
     case saString:
-      if (data.DataType == rdMissing) return "";
-      if (data.DataType != rdString && data.DataType != rdExpandString) FailDataType();
+      if (data.DataType == sdMissing) return "";
+      if (data.DataType != sdString && data.DataType != sdExpandString) FailDataType();
       return TextOfStringData(data.Bytes);
     case saBinary:
       break;

@@ -25,20 +25,20 @@ public:
   using EError::EError;
 };
 
-// The registry's own form of a value: its data type and raw bytes.
-enum TRegistryDataType : int {
-  rdMissing,      // no value of that name
-  rdString,       // REG_SZ
-  rdExpandString, // REG_EXPAND_SZ
-  rdBinary,       // REG_BINARY
-  rdDWord,        // REG_DWORD
-  rdOther,        // any other type
+// A value as the registry holds it: its data type and raw bytes.
+enum TStoredDataType : int {
+  sdMissing,      // no value of that name
+  sdString,       // REG_SZ
+  sdExpandString, // REG_EXPAND_SZ
+  sdBinary,       // REG_BINARY
+  sdDWord,        // REG_DWORD
+  sdOther,        // any other type
 };
 
-struct TRegistryData {
-  TRegistryDataType DataType = rdMissing;
+struct TStoredData {
+  TStoredDataType DataType = sdMissing;
   std::string Bytes;
-  bool operator==(const TRegistryData&) const = default;
+  bool operator==(const TStoredData&) const = default;
 };
 
 // A signed 32-bit decimal integer text (optional sign, digits only).
@@ -53,11 +53,11 @@ std::string TextOfStringData(std::string_view bytes);
 // The data written for `value`.
 // Errors: EConvertError for DWORD and BINDWORD texts that are not signed 32-bit decimal
 // integers; ERegistryDataError for BINARY.
-TRegistryData EncodeValue(TStoreAs storeAs, const std::string& value);
+TStoredData EncodeValue(TStoreAs storeAs, const std::string& value);
 // The value text of registry data: DWORD and BINDWORD give a signed decimal text, STRING
 // the string (a missing value reads as empty).
 // Error ERegistryDataError: "Invalid registry data type" for data of another type or size,
 // a missing DWORD or BINDWORD value, and BINARY storage.
-std::string DecodeValue(TStoreAs storeAs, const TRegistryData& data);
+std::string DecodeValue(TStoreAs storeAs, const TStoredData& data);
 
 }  // namespace tgl

@@ -30,6 +30,15 @@ TShellFolders& ShellFolders() {
 }
 
 TIniCache* IniCache() { return InstalledPlatform.IniCache; }
+TRegistrySystem& Registry() {
+  assert(InstalledPlatform.Registry && "RootUnit: no registry installed");
+  return *InstalledPlatform.Registry;
+}
+
+TDisplayDevices& DisplayDevices() {
+  assert(InstalledPlatform.Displays && "RootUnit: no display device list installed");
+  return *InstalledPlatform.Displays;
+}
 
 TPlatformScope::TPlatformScope(const TPlatform& services) : Previous(InstalledPlatform) {
   InstalledPlatform = services;

@@ -1,10 +1,12 @@
 #pragma once
 // The platform services the core reaches through its seams. The program installs its
 // Win32 implementations once at start-up; tests install doubles for their own scope.
+#include "platform/DisplayDevices.h"
 #include "platform/EmbeddedTexts.h"
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
 #include "platform/ShellFolders.h"
+#include "platform/Registry.h"
 
 namespace tgl {
 
@@ -18,6 +20,8 @@ struct TPlatform {
   // Optional: parsed INI files kept between operations (config/IniCache.h). Without it
   // every read parses its file anew.
   TIniCache* IniCache = nullptr;
+  TRegistrySystem* Registry = nullptr;
+  TDisplayDevices* Displays = nullptr;
 };
 
 // The installed services; each accessor asserts that its service was installed, except
@@ -28,6 +32,8 @@ TEmbeddedTexts& EmbeddedTexts();
 TMessages& Messages();
 TShellFolders& ShellFolders();
 TIniCache* IniCache();
+TRegistrySystem& Registry();
+TDisplayDevices& DisplayDevices();
 
 // Installs a set of services for the lifetime of this object and restores the previous
 // set afterwards.

@@ -1,6 +1,7 @@
 #pragma once
 // What the core's tests share: a scratch program folder on the real file system, the
-// embedded texts from the generated table, recorded message boxes, and a fresh start-up state.
+// embedded texts from the generated table, recorded message boxes, an empty in-memory registry,
+// an empty list of display adapters, and a fresh start-up state.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,6 +13,8 @@
 #include "platform/TableTexts.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "support/FixedShellFolders.h"
+#include "support/ListedDisplayDevices.h"
+#include "support/MemoryRegistry.h"
 
 namespace tgl::test {
 
@@ -60,10 +63,12 @@ protected:
   TRecordedMessages Messages;
   TFixedShellFolders Shell;
   TIniCache IniCache;
+  TMemoryRegistry MemoryRegistry;
+  TListedDisplayDevices DisplayList;
 
   // The services of this fixture with another file system, for a test's own scope.
   TPlatform PlatformWith(TFileSystem& files) {
-    return {&files, &Texts, &Messages, &Shell, &IniCache};
+    return {&files, &Texts, &Messages, &Shell, &IniCache, &MemoryRegistry, &DisplayList};
   }
 
 private:

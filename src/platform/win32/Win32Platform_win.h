@@ -5,14 +5,17 @@
 #include "platform/win32/MessageBoxes_win.h"
 #include "platform/win32/ResourceTexts_win.h"
 #include "platform/win32/ShellFolders_win.h"
+#include "platform/win32/Win32DisplayDevices_win.h"
 #include "platform/win32/Win32FileSystem_win.h"
+#include "platform/win32/Win32Registry_win.h"
 
 namespace tgl {
 
 class TWin32Platform {
 public:
   TWin32Platform()
-      : Scope(TPlatform{&FileSystem, &Texts, &MessageBoxes, &ShellFolders, &IniCache}) {}
+      : Scope(TPlatform{&FileSystem, &Texts, &MessageBoxes, &ShellFolders, &IniCache,
+                        &RegistrySystem, &DisplayDevices}) {}
   TMessageBoxes& Messages() { return MessageBoxes; }
 
 private:
@@ -21,6 +24,8 @@ private:
   TMessageBoxes MessageBoxes;
   TWin32ShellFolders ShellFolders;
   TIniCache IniCache;
+  TWin32RegistrySystem RegistrySystem;
+  TWin32DisplayDevices DisplayDevices;
   TPlatformScope Scope;
 };
 

@@ -38,7 +38,7 @@ TEST_F(ConfigFilesTest, NameWithoutTextOrFileGivesAnEmptyReader) {
 
 TEST_F(ConfigFilesTest, ExportAllWritesTheCatalogueAndEveryFileItNames) {
   TWriteRecorder recorder;
-  TPlatformScope scope(TPlatform{&recorder, &Texts, &Messages});
+  TPlatformScope scope(PlatformWith(recorder));
   ExportAllConfigFiles();
   EXPECT_EQ(recorder.Written,
             (std::vector<std::string>{"Cards.Cfg", "Voodoo3.Cfg", "Vsa100.Cfg", "Voodoo4.Cfg",
@@ -56,7 +56,7 @@ TEST_F(ConfigFilesTest, ExportAllWritesTheCatalogueAndEveryFileItNames) {
 TEST_F(ConfigFilesTest, ExportAllReplacesAnEditedCatalogueBeforeReadingIt) {
   Folder.Write("Cards.CFG", "[Files]\r\nMine=TNT\r\n[FilesNT]\r\nMine=GeForce\r\n");
   TWriteRecorder recorder;
-  TPlatformScope scope(TPlatform{&recorder, &Texts, &Messages});
+  TPlatformScope scope(PlatformWith(recorder));
   ExportAllConfigFiles();
   // The disk reader reads the freshly exported catalogue, so the embedded list is written.
   EXPECT_EQ(recorder.Written,

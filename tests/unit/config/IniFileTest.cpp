@@ -157,7 +157,7 @@ public:
 TEST_F(IniFileTest, AFailedWriteLeavesThePreviousContent) {
   Folder.Write("t.ini", "[S]\r\nK=old\r\n");
   TFailingReplace failing;
-  TPlatformScope scope(TPlatform{&failing, &Texts, &Messages});
+  TPlatformScope scope(PlatformWith(failing));
   TIniFile ini(PathOf("t.ini"));
   EXPECT_THROW(ini.WriteString("S", "K", "new"), EError);
   EXPECT_EQ(Folder.Read("t.ini"), "[S]\r\nK=old\r\n");

@@ -102,7 +102,7 @@ TEST_F(ProfileTransferTest, EachTransferGoesToGamesCfgOnce) {
   hub.SelectCard(&geForce);
   hub.SetProfileName("Unreal");
   TCountingFileSystem counting;
-  TPlatformScope scope(TPlatform{&counting, &Texts, &Messages});
+  TPlatformScope scope(PlatformWith(counting));
   hub.LoadFromProfile();
   EXPECT_EQ(counting.Reads, 1);
   hub.SaveToProfile();

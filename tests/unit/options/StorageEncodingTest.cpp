@@ -16,20 +16,20 @@ TEST(StorageEncodingTest, ValueTextsBecomeRegistryData) {
   struct Case {
     TStoreAs StoreAs;
     const char* Value;
-    TRegistryData Data;
+    TStoredData Data;
   } cases[] = {
-      {saDWord, "0", {rdDWord, Bytes({0, 0, 0, 0})}},
-      {saDWord, "512", {rdDWord, Bytes({0, 2, 0, 0})}},
-      {saDWord, "-1", {rdDWord, Bytes({0xFF, 0xFF, 0xFF, 0xFF})}},
-      {saDWord, "2147483647", {rdDWord, Bytes({0xFF, 0xFF, 0xFF, 0x7F})}},
-      {saDWord, "-2147483648", {rdDWord, Bytes({0, 0, 0, 0x80})}},
-      {saDWord, "+7", {rdDWord, Bytes({7, 0, 0, 0})}},
-      {saBinDWord, "-1", {rdBinary, Bytes({0xFF, 0xFF, 0xFF, 0xFF})}},
-      {saBinDWord, "-128", {rdBinary, Bytes({0x80, 0xFF, 0xFF, 0xFF})}},
-      {saBinDWord, "16909060", {rdBinary, Bytes({4, 3, 2, 1})}},
-      {saString, "abc", {rdString, std::string("abc\0", 4)}},
-      {saString, "", {rdString, std::string("\0", 1)}},
-      {saString, "not a number", {rdString, std::string("not a number\0", 13)}},
+      {saDWord, "0", {sdDWord, Bytes({0, 0, 0, 0})}},
+      {saDWord, "512", {sdDWord, Bytes({0, 2, 0, 0})}},
+      {saDWord, "-1", {sdDWord, Bytes({0xFF, 0xFF, 0xFF, 0xFF})}},
+      {saDWord, "2147483647", {sdDWord, Bytes({0xFF, 0xFF, 0xFF, 0x7F})}},
+      {saDWord, "-2147483648", {sdDWord, Bytes({0, 0, 0, 0x80})}},
+      {saDWord, "+7", {sdDWord, Bytes({7, 0, 0, 0})}},
+      {saBinDWord, "-1", {sdBinary, Bytes({0xFF, 0xFF, 0xFF, 0xFF})}},
+      {saBinDWord, "-128", {sdBinary, Bytes({0x80, 0xFF, 0xFF, 0xFF})}},
+      {saBinDWord, "16909060", {sdBinary, Bytes({4, 3, 2, 1})}},
+      {saString, "abc", {sdString, std::string("abc\0", 4)}},
+      {saString, "", {sdString, std::string("\0", 1)}},
+      {saString, "not a number", {sdString, std::string("not a number\0", 13)}},
   };
   for (const Case& c : cases) EXPECT_EQ(EncodeValue(c.StoreAs, c.Value), c.Data) << c.Value;
 }
@@ -53,19 +53,19 @@ TEST(StorageEncodingTest, TextsOutsideTheSigned32BitRangeAreConversionFailures) 
 TEST(StorageEncodingTest, RegistryDataBecomesValueTexts) {
   struct Case {
     TStoreAs StoreAs;
-    TRegistryData Data;
+    TStoredData Data;
     const char* Value;
   } cases[] = {
-      {saDWord, {rdDWord, Bytes({0xFF, 0xFF, 0xFF, 0xFF})}, "-1"},
-      {saDWord, {rdDWord, Bytes({0, 2, 0, 0})}, "512"},
-      {saDWord, {rdDWord, Bytes({0, 0, 0, 0x80})}, "-2147483648"},
-      {saBinDWord, {rdBinary, Bytes({0xFF, 0xFF, 0xFF, 0xFF})}, "-1"},
-      {saBinDWord, {rdBinary, Bytes({0x80, 0x1F, 0xFF, 0xFF})}, "-57472"},
-      {saString, {rdString, std::string("abc\0", 4)}, "abc"},
-      {saString, {rdString, "no terminator"}, "no terminator"},
-      {saString, {rdString, std::string("a\0b", 3)}, "a"},
-      {saString, {rdExpandString, std::string("%windir%\\x\0", 11)}, "%windir%\\x"},
-      {saString, {rdMissing, ""}, ""},
+      {saDWord, {sdDWord, Bytes({0xFF, 0xFF, 0xFF, 0xFF})}, "-1"},
+      {saDWord, {sdDWord, Bytes({0, 2, 0, 0})}, "512"},
+      {saDWord, {sdDWord, Bytes({0, 0, 0, 0x80})}, "-2147483648"},
+      {saBinDWord, {sdBinary, Bytes({0xFF, 0xFF, 0xFF, 0xFF})}, "-1"},
+      {saBinDWord, {sdBinary, Bytes({0x80, 0x1F, 0xFF, 0xFF})}, "-57472"},
+      {saString, {sdString, std::string("abc\0", 4)}, "abc"},
+      {saString, {sdString, "no terminator"}, "no terminator"},
+      {saString, {sdString, std::string("a\0b", 3)}, "a"},
+      {saString, {sdExpandString, std::string("%windir%\\x\0", 11)}, "%windir%\\x"},
+      {saString, {sdMissing, ""}, ""},
   };
   for (const Case& c : cases) EXPECT_EQ(DecodeValue(c.StoreAs, c.Data), c.Value) << c.Value;
 }
@@ -73,24 +73,24 @@ TEST(StorageEncodingTest, RegistryDataBecomesValueTexts) {
 TEST(StorageEncodingTest, DataOfAnotherTypeOrSizeIsAReadFailure) {
   struct Case {
     TStoreAs StoreAs;
-    TRegistryData Data;
+    TStoredData Data;
   } cases[] = {
-      {saDWord, {rdMissing, ""}},
-      {saDWord, {rdString, std::string("1\0", 2)}},
-      {saDWord, {rdBinary, Bytes({1, 0, 0, 0})}},
-      {saDWord, {rdDWord, Bytes({1, 0})}},
-      {saBinDWord, {rdMissing, ""}},
-      {saBinDWord, {rdString, std::string("1\0", 2)}},
-      {saBinDWord, {rdExpandString, std::string("1\0", 2)}},
-      {saBinDWord, {rdDWord, Bytes({1, 0, 0, 0})}},
-      {saBinDWord, {rdBinary, Bytes({1, 0, 0, 0, 0})}},
-      {saBinDWord, {rdBinary, Bytes({1, 0, 0})}},
-      {saBinDWord, {rdBinary, ""}},
-      {saBinDWord, {rdOther, Bytes({1, 0, 0, 0})}},
-      {saString, {rdDWord, Bytes({1, 0, 0, 0})}},
-      {saString, {rdBinary, "abc"}},
-      {saString, {rdOther, "abc"}},
-      {saBinary, {rdBinary, Bytes({1, 0, 0, 0})}},
+      {saDWord, {sdMissing, ""}},
+      {saDWord, {sdString, std::string("1\0", 2)}},
+      {saDWord, {sdBinary, Bytes({1, 0, 0, 0})}},
+      {saDWord, {sdDWord, Bytes({1, 0})}},
+      {saBinDWord, {sdMissing, ""}},
+      {saBinDWord, {sdString, std::string("1\0", 2)}},
+      {saBinDWord, {sdExpandString, std::string("1\0", 2)}},
+      {saBinDWord, {sdDWord, Bytes({1, 0, 0, 0})}},
+      {saBinDWord, {sdBinary, Bytes({1, 0, 0, 0, 0})}},
+      {saBinDWord, {sdBinary, Bytes({1, 0, 0})}},
+      {saBinDWord, {sdBinary, ""}},
+      {saBinDWord, {sdOther, Bytes({1, 0, 0, 0})}},
+      {saString, {sdDWord, Bytes({1, 0, 0, 0})}},
+      {saString, {sdBinary, "abc"}},
+      {saString, {sdOther, "abc"}},
+      {saBinary, {sdBinary, Bytes({1, 0, 0, 0})}},
   };
   for (const Case& c : cases)
     EXPECT_THROW(DecodeValue(c.StoreAs, c.Data), ERegistryDataError)

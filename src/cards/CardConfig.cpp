@@ -1,0 +1,17 @@
+#include "cards/CardConfig.h"
+
+#include "app/Errors.h"
+#include "app/TextUtils.h"
+
+namespace tgl {
+
+std::string GetDisplayNumber(const TrlCardConfig& card) {
+  std::string key = FieldText(card.Device.DeviceKey);
+  size_t lastBackslash = key.rfind('\\');
+  std::string number = lastBackslash == std::string::npos ? key : key.substr(lastBackslash + 1);
+  if (!ParseInteger(number))
+    throw EError("DeficeKey is wrongly parsed for Display number in Windows 9x");
+  return number;
+}
+
+}  // namespace tgl
