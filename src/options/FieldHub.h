@@ -1,7 +1,7 @@
 #pragma once
 // The option hub: every tuning option of the selected card, loaded from the card's tuning
 // definition file and the files it includes, and the transfers of their values between
-// the game profiles in Games.CFG and the options.
+// the options and the game profiles in Games.CFG or the driver registry.
 #include <functional>
 #include <memory>
 #include <string>
@@ -13,6 +13,8 @@
 #include "config/StringList.h"
 #include "options/OptionKeywords.h"
 #include "options/RegistryOption.h"
+#include "options/RegistryPath.h"
+#include "platform/Registry.h"
 
 namespace tgl {
 
@@ -67,6 +69,18 @@ public:
   // The option's key in its card section.
   std::string ProfileKeyOf(const TRegistryOption& option) const;
 
+  // Exchange every option's value with its driver registry value, through one registry
+  // object for the whole transfer. A value that cannot be read, converted or written is
+  // logged and skipped: a failed read takes the option's default. Read values outside an
+  // option's list are put back to its default; with NotifyOnWrongValue one warning tells
+  // the user. Reading leaves SavedValue alone, writing changes no option.
+  // Errors that end the transfer at an option: "List index out of bounds (%d)" for a path
+  // number outside the path list, "DeficeKey is wrongly parsed for Display number in
+  // Windows 9x" for "%NN%" when the driver key ends in no number.
+  void ReadFromRegistry() { TransferRegistry(false); }
+  void WriteToRegistry() { TransferRegistry(true); }
+  virtual void TransferRegistry(bool write);
+
   // Whether some option's value differs from the one last loaded or saved.
   bool IsModified() const;
   void RevertValues();
@@ -96,6 +110,17 @@ protected:
   virtual void CreateFrame() {}
   virtual void LinkControls() {}
 
+  // Where an option's value lies, and whether its key is open in the registry object.
+  struct TOptionKey {
+    bool Opened = false;
+    TValueLocation Location;
+  };
+  // Sets the root of the option's path and opens its key: read-only, or for writing and
+  // created when missing. An empty path entry names no location and opens nothing.
+  TOptionKey OpenOptionKey(TRegistry& registry, bool readOnly, const TRegistryOption& option) const;
+  // "\Registry\Machine" as "\HKLM", and the card's display number for "%NN%".
+  std::string NormalizePath(const std::string& path) const;
+
   void AddPath(const std::string& path) { FPaths.push_back(path); }
   // Appends empty entries until the list has more than `index` entries.
   void EnsurePathCount(int index);
@@ -105,6 +130,9 @@ private:
   void LoadPathKey(TCustomIniFile& ini, const std::string& key);
   void LoadOptionSection(TCustomIniFile& ini, const std::string& section);
   TRegistryOption* FindOption(const std::string& name) const;
+  // True when the value read was outside the option's list and became its default.
+  bool ReadOption(TRegistry& registry, TRegistryOption& option, const TOptionKey& key);
+  void WriteOption(TRegistry& registry, const TRegistryOption& option, const TOptionKey& key);
 
   std::vector<std::unique_ptr<TRegistryOption>> FOptions;
   TStrings FPaths;

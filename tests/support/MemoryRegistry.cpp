@@ -25,11 +25,16 @@ std::vector<uint8_t> StringBytes(const std::string& text) {
 
 class TMemoryRegistryObject : public TRegistry {
 public:
-  explicit TMemoryRegistryObject(TMemoryRegistry& tree) : Tree(tree) {}
+  explicit TMemoryRegistryObject(TMemoryRegistry& tree) : Tree(tree) {
+    ++Tree.RegistriesCreated;
+    ++Tree.RegistriesAlive;
+  }
+  ~TMemoryRegistryObject() override { --Tree.RegistriesAlive; }
 
 protected:
   bool OpenSystemKey(TRootKey root, const std::string& path, TKeyOpening opening) override {
     if (opening != TKeyOpening::koReadOnly && Tree.WritesRefused) return false;
+    if (Tree.IsAccessDenied(root, path)) return false;
     OpenKey = Tree.Find(root, path, opening == TKeyOpening::koCreate);
     Writable = opening != TKeyOpening::koReadOnly;
     return OpenKey != nullptr;
@@ -150,6 +155,20 @@ void TMemoryRegistry::PutInteger(TRootKey root, const std::string& path, const s
 void TMemoryRegistry::PutBinary(TRootKey root, const std::string& path, const std::string& name,
                                 std::vector<uint8_t> bytes) {
   SetValue(root, path, name, {TRegDataType::rdBinary, std::move(bytes)});
+}
+
+void TMemoryRegistry::DenyAccess(TRootKey root, const std::string& path) {
+  Find(root, path, true)->AccessDenied = true;
+}
+
+bool TMemoryRegistry::IsAccessDenied(TRootKey root, const std::string& path) const {
+  const TKey* key = &Roots[static_cast<int>(root)];
+  for (const std::string& part : PathParts(path)) {
+    key = key->Subkey(part);
+    if (!key) return false;
+    if (key->AccessDenied) return true;
+  }
+  return false;
 }
 
 bool TMemoryRegistry::KeyExists(TRootKey root, const std::string& path) const {

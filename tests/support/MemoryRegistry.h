@@ -22,6 +22,7 @@ public:
     std::string Name;
     std::vector<std::unique_ptr<TKey>> Subkeys;
     std::vector<TValue> Values;
+    bool AccessDenied = false;
 
     TKey* Subkey(const std::string& name) const;
     TValue* Value(const std::string& name);
@@ -51,6 +52,14 @@ public:
   // A stored string value as text without its terminating zero; nullopt when missing.
   std::optional<std::string> StringValue(TRootKey root, const std::string& path,
                                          const std::string& name) const;
+
+  // A key that no registry object may open, in any mode, nor any key below it; it exists.
+  void DenyAccess(TRootKey root, const std::string& path);
+  bool IsAccessDenied(TRootKey root, const std::string& path) const;
+
+  // How many registry objects were made, and how many of them still exist.
+  int RegistriesCreated = 0;
+  int RegistriesAlive = 0;
 
   // A user without administrator rights: opening a key for full access or creating one
   // fails, and so does every write through an object that holds a key already.

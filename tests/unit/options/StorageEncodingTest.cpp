@@ -6,101 +6,48 @@
 namespace tgl::test {
 namespace {
 
-std::string Bytes(std::initializer_list<int> bytes) {
-  std::string text;
-  for (int b : bytes) text += char(b);
-  return text;
-}
+using TBytes = std::array<uint8_t, 4>;
 
-TEST(StorageEncodingTest, ValueTextsBecomeRegistryData) {
+TEST(StorageEncodingTest, SignedDecimalTextsBecomeIntegersAndTheirFourBytes) {
   struct Case {
-    TStoreAs StoreAs;
     const char* Value;
-    TStoredData Data;
+    int32_t Number;
+    TBytes Bytes;
   } cases[] = {
-      {saDWord, "0", {sdDWord, Bytes({0, 0, 0, 0})}},
-      {saDWord, "512", {sdDWord, Bytes({0, 2, 0, 0})}},
-      {saDWord, "-1", {sdDWord, Bytes({0xFF, 0xFF, 0xFF, 0xFF})}},
-      {saDWord, "2147483647", {sdDWord, Bytes({0xFF, 0xFF, 0xFF, 0x7F})}},
-      {saDWord, "-2147483648", {sdDWord, Bytes({0, 0, 0, 0x80})}},
-      {saDWord, "+7", {sdDWord, Bytes({7, 0, 0, 0})}},
-      {saBinDWord, "-1", {sdBinary, Bytes({0xFF, 0xFF, 0xFF, 0xFF})}},
-      {saBinDWord, "-128", {sdBinary, Bytes({0x80, 0xFF, 0xFF, 0xFF})}},
-      {saBinDWord, "16909060", {sdBinary, Bytes({4, 3, 2, 1})}},
-      {saString, "abc", {sdString, std::string("abc\0", 4)}},
-      {saString, "", {sdString, std::string("\0", 1)}},
-      {saString, "not a number", {sdString, std::string("not a number\0", 13)}},
+      {"0", 0, {0, 0, 0, 0}},
+      {"512", 512, {0, 2, 0, 0}},
+      {"-1", -1, {0xFF, 0xFF, 0xFF, 0xFF}},
+      {"-128", -128, {0x80, 0xFF, 0xFF, 0xFF}},
+      {"16909060", 16909060, {4, 3, 2, 1}},
+      {"2147483647", INT32_MAX, {0xFF, 0xFF, 0xFF, 0x7F}},
+      {"-2147483648", INT32_MIN, {0, 0, 0, 0x80}},
+      {"+7", 7, {7, 0, 0, 0}},
+      {"007", 7, {7, 0, 0, 0}},
   };
-  for (const Case& c : cases) EXPECT_EQ(EncodeValue(c.StoreAs, c.Value), c.Data) << c.Value;
+  for (const Case& c : cases) {
+    EXPECT_EQ(IntegerOfText(c.Value), c.Number) << c.Value;
+    EXPECT_EQ(BytesOfInteger(c.Number), c.Bytes) << c.Value;
+    EXPECT_EQ(IntegerOfBytes(c.Bytes), c.Number) << c.Value;
+  }
 }
 
 TEST(StorageEncodingTest, TextsOutsideTheSigned32BitRangeAreConversionFailures) {
   const std::string refused[] = {"",    "4294909824", NormalizeNumber("FFFF1F80h"),
                                  "2147483648", "-2147483649", "99999999999999999999",
                                  "abc", "0x10", "$10", " 1", "1 ", "1.5", "-", "2h"};
-  for (TStoreAs storeAs : {saDWord, saBinDWord})
-    for (const std::string& value : refused) {
-      try {
-        EncodeValue(storeAs, value);
-        ADD_FAILURE() << "'" << value << "' was accepted";
-      } catch (const EConvertError& error) {
-        EXPECT_EQ(std::string(error.what()), "'" + value + "' is not a valid integer value");
-      }
+  for (const std::string& value : refused) {
+    try {
+      IntegerOfText(value);
+      ADD_FAILURE() << "'" << value << "' was accepted";
+    } catch (const EConvertError& error) {
+      EXPECT_EQ(std::string(error.what()), "'" + value + "' is not a valid integer value");
     }
-  EXPECT_THROW(EncodeValue(saBinary, "1"), ERegistryDataError);
+  }
 }
 
-TEST(StorageEncodingTest, RegistryDataBecomesValueTexts) {
-  struct Case {
-    TStoreAs StoreAs;
-    TStoredData Data;
-    const char* Value;
-  } cases[] = {
-      {saDWord, {sdDWord, Bytes({0xFF, 0xFF, 0xFF, 0xFF})}, "-1"},
-      {saDWord, {sdDWord, Bytes({0, 2, 0, 0})}, "512"},
-      {saDWord, {sdDWord, Bytes({0, 0, 0, 0x80})}, "-2147483648"},
-      {saBinDWord, {sdBinary, Bytes({0xFF, 0xFF, 0xFF, 0xFF})}, "-1"},
-      {saBinDWord, {sdBinary, Bytes({0x80, 0x1F, 0xFF, 0xFF})}, "-57472"},
-      {saString, {sdString, std::string("abc\0", 4)}, "abc"},
-      {saString, {sdString, "no terminator"}, "no terminator"},
-      {saString, {sdString, std::string("a\0b", 3)}, "a"},
-      {saString, {sdExpandString, std::string("%windir%\\x\0", 11)}, "%windir%\\x"},
-      {saString, {sdMissing, ""}, ""},
-  };
-  for (const Case& c : cases) EXPECT_EQ(DecodeValue(c.StoreAs, c.Data), c.Value) << c.Value;
-}
-
-TEST(StorageEncodingTest, DataOfAnotherTypeOrSizeIsAReadFailure) {
-  struct Case {
-    TStoreAs StoreAs;
-    TStoredData Data;
-  } cases[] = {
-      {saDWord, {sdMissing, ""}},
-      {saDWord, {sdString, std::string("1\0", 2)}},
-      {saDWord, {sdBinary, Bytes({1, 0, 0, 0})}},
-      {saDWord, {sdDWord, Bytes({1, 0})}},
-      {saBinDWord, {sdMissing, ""}},
-      {saBinDWord, {sdString, std::string("1\0", 2)}},
-      {saBinDWord, {sdExpandString, std::string("1\0", 2)}},
-      {saBinDWord, {sdDWord, Bytes({1, 0, 0, 0})}},
-      {saBinDWord, {sdBinary, Bytes({1, 0, 0, 0, 0})}},
-      {saBinDWord, {sdBinary, Bytes({1, 0, 0})}},
-      {saBinDWord, {sdBinary, ""}},
-      {saBinDWord, {sdOther, Bytes({1, 0, 0, 0})}},
-      {saString, {sdDWord, Bytes({1, 0, 0, 0})}},
-      {saString, {sdBinary, "abc"}},
-      {saString, {sdOther, "abc"}},
-      {saBinary, {sdBinary, Bytes({1, 0, 0, 0})}},
-  };
-  for (const Case& c : cases)
-    EXPECT_THROW(DecodeValue(c.StoreAs, c.Data), ERegistryDataError)
-        << c.StoreAs << "/" << c.Data.DataType << "/" << c.Data.Bytes.size();
-}
-
-TEST(StorageEncodingTest, EveryAcceptedTextSurvivesAWriteAndARead) {
-  for (TStoreAs storeAs : {saDWord, saBinDWord, saString})
-    for (const char* value : {"-1", "0", "1", "-128", "512", "2147483647", "-2147483648"})
-      EXPECT_EQ(DecodeValue(storeAs, EncodeValue(storeAs, value)), value) << storeAs << " " << value;
+TEST(StorageEncodingTest, EveryIntegerTextSurvivesItsFourBytes) {
+  for (const char* value : {"-1", "0", "1", "-128", "512", "2147483647", "-2147483648"})
+    EXPECT_EQ(std::to_string(IntegerOfBytes(BytesOfInteger(IntegerOfText(value)))), value);
 }
 
 }  // namespace
