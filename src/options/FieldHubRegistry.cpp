@@ -9,7 +9,8 @@
 namespace tgl {
 namespace {
 
-constexpr const char* OpenKeyErrorLine = "Regisry OpenKey error at \"%s \\ %s\"; Original key: \"%s\"";
+constexpr const char* OpenKeyErrorLine =
+    "Regisry OpenKey error at \"%s \\ %s\"; Original key: \"%s\"";
 constexpr const char* ReadBinaryLine = "Try to read binary data: Key: %s \\ %s";
 constexpr const char* ReadErrorLine = "unexpected exception while reading: %s \\ %s";
 constexpr const char* WriteBinaryLine = "Try to write binary data: Key: %s \\ %s";

@@ -10,6 +10,11 @@ namespace {
 const std::string TesmoraKey = "Software\\Tesmora";
 const std::string Location = "\\Software\\Tesmora \\ ";  // the log's form of key and value
 
+constexpr TRegDataType Integer = TRegDataType::rdInteger;
+constexpr TRegDataType String = TRegDataType::rdString;
+constexpr TRegDataType ExpandString = TRegDataType::rdExpandString;
+constexpr TRegDataType Binary = TRegDataType::rdBinary;
+
 std::vector<uint8_t> Bytes(const std::string& text) {
   return std::vector<uint8_t>(text.begin(), text.end());
 }
@@ -37,18 +42,18 @@ TEST_F(RegistryTransferTest, EachStorageKindIsWrittenAsItsRegistryTypeAndReadBac
     TRegistryData Data;
     const char* ReadBack;
   } cases[] = {
-      {"DWordZero", "0", {TRegDataType::rdInteger, {0, 0, 0, 0}}, "0"},
-      {"DWordMinusOne", "-1", {TRegDataType::rdInteger, {0xFF, 0xFF, 0xFF, 0xFF}}, "-1"},
-      {"DWordLargest", "2147483647", {TRegDataType::rdInteger, {0xFF, 0xFF, 0xFF, 0x7F}},
+      {"DWordZero", "0", {Integer, {0, 0, 0, 0}}, "0"},
+      {"DWordMinusOne", "-1", {Integer, {0xFF, 0xFF, 0xFF, 0xFF}}, "-1"},
+      {"DWordLargest", "2147483647", {Integer, {0xFF, 0xFF, 0xFF, 0x7F}},
        "2147483647"},
-      {"DWordSmallest", "-2147483648", {TRegDataType::rdInteger, {0, 0, 0, 0x80}}, "-2147483648"},
-      {"String", "2x2 [LOD bias]", {TRegDataType::rdString, Bytes(std::string("2x2 [LOD bias]\0", 15))},
+      {"DWordSmallest", "-2147483648", {Integer, {0, 0, 0, 0x80}}, "-2147483648"},
+      {"String", "2x2 [LOD bias]", {String, Bytes(std::string("2x2 [LOD bias]\0", 15))},
        "2x2 [LOD bias]"},
-      {"EmptyString", "", {TRegDataType::rdString, {0}}, "default"},
-      {"NumberString", "384", {TRegDataType::rdString, {'3', '8', '4', 0}}, "384"},
-      {"BinDWordMinusOne", "-1", {TRegDataType::rdBinary, {0xFF, 0xFF, 0xFF, 0xFF}}, "-1"},
-      {"BinDWordNegative", "-57472", {TRegDataType::rdBinary, {0x80, 0x1F, 0xFF, 0xFF}}, "-57472"},
-      {"BinDWord512", "512", {TRegDataType::rdBinary, {0, 2, 0, 0}}, "512"},
+      {"EmptyString", "", {String, {0}}, "default"},
+      {"NumberString", "384", {String, {'3', '8', '4', 0}}, "384"},
+      {"BinDWordMinusOne", "-1", {Binary, {0xFF, 0xFF, 0xFF, 0xFF}}, "-1"},
+      {"BinDWordNegative", "-57472", {Binary, {0x80, 0x1F, 0xFF, 0xFF}}, "-57472"},
+      {"BinDWord512", "512", {Binary, {0, 2, 0, 0}}, "512"},
   };
   DefineUncheckedOptions({"DWordZero|DWord|default", "DWordMinusOne|DWord|default",
                           "DWordLargest|DWord|default", "DWordSmallest|DWord|default",
@@ -94,26 +99,26 @@ TEST_F(RegistryTransferTest, DataOfAnotherTypeOrSizeIsLoggedAndGivesTheDefault) 
     const char* Value;
     bool Logged;
   } cases[] = {
-      {"DWordAllBits", "DWord", TRegistryData{TRegDataType::rdInteger, {0xFF, 0xFF, 0xFF, 0xFF}}, "-1", false},
+      {"DWordAllBits", "DWord", TRegistryData{Integer, {0xFF, 0xFF, 0xFF, 0xFF}}, "-1", false},
       {"DWordMissing", "DWord", std::nullopt, "5", true},
-      {"DWordFromString", "DWord", TRegistryData{TRegDataType::rdString, {'1', 0}}, "5", true},
-      {"DWordFromBinary", "DWord", TRegistryData{TRegDataType::rdBinary, {1, 0, 0, 0}}, "5", true},
-      {"DWordShort", "DWord", TRegistryData{TRegDataType::rdInteger, {1, 0}}, "5", true},
-      {"StringPlain", "String", TRegistryData{TRegDataType::rdString, {'a', 'b', 0}}, "ab", false},
-      {"StringExpand", "String", TRegistryData{TRegDataType::rdExpandString, Bytes(std::string("%windir%\\x\0", 11))},
+      {"DWordFromString", "DWord", TRegistryData{String, {'1', 0}}, "5", true},
+      {"DWordFromBinary", "DWord", TRegistryData{Binary, {1, 0, 0, 0}}, "5", true},
+      {"DWordShort", "DWord", TRegistryData{Integer, {1, 0}}, "5", true},
+      {"StringPlain", "String", TRegistryData{String, {'a', 'b', 0}}, "ab", false},
+      {"StringExpand", "String", TRegistryData{ExpandString, Bytes(std::string("%windir%\\x\0", 11))},
        "%windir%\\x", false},
       {"StringMissing", "String", std::nullopt, "5", false},
-      {"StringEmpty", "String", TRegistryData{TRegDataType::rdString, {0}}, "5", false},
-      {"StringFromDWord", "String", TRegistryData{TRegDataType::rdInteger, {1, 0, 0, 0}}, "5", true},
-      {"StringFromBinary", "String", TRegistryData{TRegDataType::rdBinary, {'a', 0}}, "5", true},
-      {"BinDWordFour", "BinDWord", TRegistryData{TRegDataType::rdBinary, {1, 2, 0, 0}}, "513", false},
-      {"BinDWordFive", "BinDWord", TRegistryData{TRegDataType::rdBinary, {1, 0, 0, 0, 0}}, "5", true},
-      {"BinDWordThree", "BinDWord", TRegistryData{TRegDataType::rdBinary, {1, 0, 0}}, "5", true},
-      {"BinDWordNone", "BinDWord", TRegistryData{TRegDataType::rdBinary, {}}, "5", true},
+      {"StringEmpty", "String", TRegistryData{String, {0}}, "5", false},
+      {"StringFromDWord", "String", TRegistryData{Integer, {1, 0, 0, 0}}, "5", true},
+      {"StringFromBinary", "String", TRegistryData{Binary, {'a', 0}}, "5", true},
+      {"BinDWordFour", "BinDWord", TRegistryData{Binary, {1, 2, 0, 0}}, "513", false},
+      {"BinDWordFive", "BinDWord", TRegistryData{Binary, {1, 0, 0, 0, 0}}, "5", true},
+      {"BinDWordThree", "BinDWord", TRegistryData{Binary, {1, 0, 0}}, "5", true},
+      {"BinDWordNone", "BinDWord", TRegistryData{Binary, {}}, "5", true},
       {"BinDWordMissing", "BinDWord", std::nullopt, "5", true},
-      {"BinDWordFromString", "BinDWord", TRegistryData{TRegDataType::rdString, {'1', 0, 0, 0}}, "5", true},
-      {"BinDWordFromExpand", "BinDWord", TRegistryData{TRegDataType::rdExpandString, {'1', 0, 0, 0}}, "5", true},
-      {"BinDWordFromDWord", "BinDWord", TRegistryData{TRegDataType::rdInteger, {1, 0, 0, 0}}, "5", true},
+      {"BinDWordFromString", "BinDWord", TRegistryData{String, {'1', 0, 0, 0}}, "5", true},
+      {"BinDWordFromExpand", "BinDWord", TRegistryData{ExpandString, {'1', 0, 0, 0}}, "5", true},
+      {"BinDWordFromDWord", "BinDWord", TRegistryData{Integer, {1, 0, 0, 0}}, "5", true},
   };
   std::string definition = "[%General%]\r\nPath1=\\HKCU\\Software\\Tesmora\\\r\n";
   std::string expectedLog;
