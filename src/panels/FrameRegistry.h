@@ -7,7 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "cards/CardConfig.h"
 #include "panels/TuningFrame.h"
 
 namespace tgl {

@@ -7,12 +7,15 @@
 #include <string_view>
 #include <vector>
 
-#include "cards/CardConfig.h"
 #include "panels/ControlSet.h"
 #include "panels/FrameComponent.h"
 #include "panels/FramePanel.h"
 
 namespace tgl {
+
+// Held by pointer only. Its header stays out of here: the Win32 frame code includes this
+// one beside <windows.h>, whose macros share names with the card's display-device record.
+class TrlCardConfig;
 
 class TGenericTuningFrame {
 public:

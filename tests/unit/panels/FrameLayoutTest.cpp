@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/Errors.h"
+#include "cards/CardConfig.h"
 #include "panels/FrameGeForce.h"
 #include "panels/FrameRegistry.h"
 

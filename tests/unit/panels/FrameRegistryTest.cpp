@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Errors.h"
+#include "cards/CardConfig.h"
 #include "panels/FrameRadeon.h"
 #include "panels/FrameRegistry.h"
 #include "panels/FrameTNT.h"
