@@ -9,6 +9,7 @@ namespace tgl::test {
 THeadlessControl::THeadlessControl(const TFrameComponent& component)
     : TControl(component), FCaption(component.Caption), FVisible(component.Visible) {
   if (component.Kind == cmPageControl) FItemIndex = 0;
+  if (component.Kind == cmComboBox) FDropDownCount = DefaultDropDownCount;
 }
 
 void THeadlessControl::SetChecked(bool checked) {

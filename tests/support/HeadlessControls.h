@@ -48,7 +48,7 @@ private:
   bool FChecked = false;
   TStrings FItems;
   int FItemIndex = -1;
-  int FDropDownCount = DefaultDropDownCount;
+  int FDropDownCount = 0;
 };
 
 // A panel that makes headless controls; the page control shows its first page.

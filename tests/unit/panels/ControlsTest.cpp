@@ -177,10 +177,12 @@ TEST(HeadlessControl, StateOfAnotherKindOfControlIsNotThere) {
   label.SetChecked(true);
   label.SetItems({"x"});
   label.SetItemIndex(0);
+  label.SetDropDownCount(9);
   label.Click();
   EXPECT_FALSE(label.Checked());
   EXPECT_TRUE(label.Items().empty());
   EXPECT_EQ(label.ItemIndex(), -1);
+  EXPECT_EQ(label.DropDownCount(), 0);
   EXPECT_THROW(label.Pick(0), std::logic_error);
 
   THeadlessControl box(CheckBox("", "Box", "Caption", 5, 0, 0, 10));
