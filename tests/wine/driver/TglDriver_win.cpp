@@ -7,7 +7,11 @@
 //   tgldriver shown CLASS TIMEOUT_MS       waits until it is visible and not minimised
 //   tgldriver minimize CLASS               minimises it
 //   tgldriver close CLASS                  asks it to close
+//   tgldriver tree CLASS TIMEOUT_MS        every window inside it, one line each, depth first
+//   tgldriver click CLASS CHILD ID         clicks the visible button of class CHILD and ID
+//   tgldriver key CLASS CHILD ID VK        presses key VK on the visible CHILD of that ID
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -40,9 +44,11 @@ std::string Escaped(const std::string& text) {
   return result;
 }
 
+// Asked with WM_GETTEXT: GetWindowTextA gives only the stored title of another process's
+// window, never a combo box's selected entry.
 std::string WindowText(HWND window) {
   char buffer[4096] = {};
-  ::GetWindowTextA(window, buffer, sizeof buffer);
+  ::SendMessageA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
   return buffer;
 }
 
@@ -93,6 +99,100 @@ int PostCommand(const char* className, UINT message, WPARAM wParam) {
   return 0;
 }
 
+std::string ClassOf(HWND window) {
+  char name[256] = {};
+  ::GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+// What a control holds besides its text: a button's check state (or that it is a group box), a combo box's entries and
+// selection, a tab control's tabs and selected tab.
+std::string StateOf(HWND window) {
+  std::string kind = ClassOf(window);
+  auto number = [](LRESULT value) { return std::to_string(static_cast<long long>(value)); };
+  if (lstrcmpiA(kind.c_str(), "Button") == 0) {
+    if ((::GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX) return "groupbox";
+    return "check=" + number(::SendMessageA(window, BM_GETCHECK, 0, 0));
+  }
+  if (lstrcmpiA(kind.c_str(), "ComboBox") == 0)
+    return "items=" + number(::SendMessageA(window, CB_GETCOUNT, 0, 0)) +
+           ",selected=" + number(::SendMessageA(window, CB_GETCURSEL, 0, 0));
+  if (lstrcmpiA(kind.c_str(), WC_TABCONTROLA) == 0)
+    return "tabs=" + number(::SendMessageA(window, TCM_GETITEMCOUNT, 0, 0)) +
+           ",selected=" + number(::SendMessageA(window, TCM_GETCURSEL, 0, 0));
+  return "-";
+}
+
+// depth class id=ID visible=V at=left,top,width,height state=S text=T; the position is in
+// the parent's client area, visible is the window's own style bit.
+void PrintTree(HWND parent, int depth) {
+  for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    RECT rect;
+    ::GetWindowRect(child, &rect);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    bool visible = (::GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) != 0;
+    std::printf("%d %s id=%d visible=%d at=%ld,%ld,%ld,%ld state=%s text=%s\n", depth,
+                ClassOf(child).c_str(), ::GetDlgCtrlID(child), visible ? 1 : 0, rect.left,
+                rect.top, rect.right - rect.left, rect.bottom - rect.top, StateOf(child).c_str(),
+                Escaped(WindowText(child)).c_str());
+    PrintTree(child, depth + 1);
+  }
+}
+
+int TreeCommand(const char* className, DWORD timeoutMs) {
+  HWND window = PollFor(timeoutMs, [&] {
+    HWND candidate = ::FindWindowA(className, nullptr);
+    return candidate && ::IsWindowVisible(candidate) ? candidate : nullptr;
+  });
+  if (!window) {
+    std::printf("TIMEOUT no window %s\n", className);
+    return 2;
+  }
+  PrintTree(window, 0);
+  return 0;
+}
+
+struct TChildSearch {
+  const char* ClassName;
+  int Id;
+  HWND Found;
+};
+
+BOOL CALLBACK MatchChild(HWND window, LPARAM lParam) {
+  auto* search = reinterpret_cast<TChildSearch*>(lParam);
+  if (::GetDlgCtrlID(window) == search->Id && ::IsWindowVisible(window) &&
+      lstrcmpiA(ClassOf(window).c_str(), search->ClassName) == 0) {
+    search->Found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// The first visible window of that class and control ID anywhere inside a top-level window.
+HWND FindChild(const char* topClass, const char* childClass, int id) {
+  HWND top = ::FindWindowA(topClass, nullptr);
+  if (!top) return nullptr;
+  TChildSearch search{childClass, id, nullptr};
+  ::EnumChildWindows(top, &MatchChild, reinterpret_cast<LPARAM>(&search));
+  return search.Found;
+}
+
+int ChildCommand(const char* topClass, const char* childClass, int id, UINT key) {
+  HWND child = FindChild(topClass, childClass, id);
+  if (!child) {
+    std::printf("MISSING %s %d\n", childClass, id);
+    return 2;
+  }
+  if (key == 0) {
+    ::SendMessageA(child, BM_CLICK, 0, 0);
+  } else {
+    ::SendMessageA(child, WM_KEYDOWN, key, 1);
+    ::SendMessageA(child, WM_KEYUP, key, 0xC0000001);
+  }
+  std::printf("DONE\n");
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -104,6 +204,10 @@ int main(int argc, char** argv) {
     return WindowCommand(argv[2], std::strtoul(argv[3], nullptr, 10), true);
   if (command == "minimize" && argc == 3) return PostCommand(argv[2], WM_SYSCOMMAND, SC_MINIMIZE);
   if (command == "close" && argc == 3) return PostCommand(argv[2], WM_CLOSE, 0);
-  std::fprintf(stderr, "usage: tgldriver msgbox|window|shown|minimize|close ...\n");
+  if (command == "tree" && argc == 4) return TreeCommand(argv[2], std::strtoul(argv[3], nullptr, 10));
+  if (command == "click" && argc == 5) return ChildCommand(argv[2], argv[3], std::atoi(argv[4]), 0);
+  if (command == "key" && argc == 6)
+    return ChildCommand(argv[2], argv[3], std::atoi(argv[4]), std::strtoul(argv[5], nullptr, 10));
+  std::fprintf(stderr, "usage: tgldriver msgbox|window|shown|minimize|close|tree|click|key ...\n");
   return 1;
 }

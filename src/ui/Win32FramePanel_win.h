@@ -1,0 +1,20 @@
+#pragma once
+// Puts tuning frames in a panel window: the frame becomes a panel that fills it, and each
+// component a child window whose control ID is its Tag, inside its parent's window.
+#include <windows.h>
+
+#include "panels/FramePanel.h"
+
+namespace tgl {
+
+class TWin32FramePanel : public TFramePanel {
+public:
+  // `panel` is a TglPanel (PanelWindow_win.h), so the frame follows its size.
+  explicit TWin32FramePanel(HWND panel);
+  std::unique_ptr<TControlSet> Realize(const std::vector<TFrameComponent>& layout) override;
+
+private:
+  HWND FPanel;
+};
+
+}  // namespace tgl
