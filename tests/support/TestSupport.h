@@ -15,6 +15,7 @@
 #include "support/FixedShellFolders.h"
 #include "support/ListedDisplayDevices.h"
 #include "support/MemoryRegistry.h"
+#include "support/ScratchFolder.h"
 
 namespace tgl::test {
 
@@ -29,24 +30,6 @@ public:
     Shown.push_back({text, kind});
   }
   std::vector<TShownMessage> Shown;
-};
-
-// A folder that exists for one test and is removed with everything in it afterwards.
-class TScratchFolder {
-public:
-  TScratchFolder();
-  ~TScratchFolder();
-  TScratchFolder(const TScratchFolder&) = delete;
-  TScratchFolder& operator=(const TScratchFolder&) = delete;
-  // The folder with its trailing separator.
-  const std::string& Path() const { return FolderPath; }
-  std::string Read(const std::string& name) const;
-  void Write(const std::string& name, const std::string& bytes) const;
-  bool Exists(const std::string& name) const;
-  std::vector<std::string> FileNames() const;
-
-private:
-  std::string FolderPath;
 };
 
 // Installs the native platform over a scratch program folder (also the working directory,

@@ -1,6 +1,5 @@
 #include "WineHarness.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -11,8 +10,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 namespace tgl::wine {
@@ -34,20 +31,6 @@ std::vector<std::string> WineEnvironment() {
   // No Mono or Gecko installer dialogs in a test prefix.
   environment.push_back("WINEDLLOVERRIDES=mscoree,mshtml=");
   return environment;
-}
-
-void RemoveTree(const std::string& path) {
-  if (DIR* directory = ::opendir(path.c_str())) {
-    while (dirent* entry = ::readdir(directory)) {
-      std::string name = entry->d_name;
-      if (name == "." || name == "..") continue;
-      std::string child = path + "/" + name;
-      if (entry->d_type == DT_DIR) RemoveTree(child);
-      else ::unlink(child.c_str());
-    }
-    ::closedir(directory);
-  }
-  ::rmdir(path.c_str());
 }
 
 }  // namespace
@@ -165,43 +148,8 @@ void SetWindowsVersion(const std::string& version) {
     throw std::runtime_error("cannot set the Wine Windows version to " + version);
 }
 
-TProgramFolder::TProgramFolder() {
-  std::string root = std::string(TGL_E2E_ROOT);
-  ::mkdir(root.c_str(), 0755);
-  std::string pattern = root + "/program-XXXXXX";
-  if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot create a program folder");
-  Folder = pattern + "/";
+TProgramFolder::TProgramFolder() : TScratchFolder(TGL_E2E_ROOT) {
   Write("TesmoraGL.exe", ReadBytes(Win64Dir() + "/TesmoraGL.exe"));
-}
-
-TProgramFolder::~TProgramFolder() { RemoveTree(Folder.substr(0, Folder.size() - 1)); }
-
-std::string TProgramFolder::Read(const std::string& name) const { return ReadBytes(Folder + name); }
-
-void TProgramFolder::Write(const std::string& name, const std::string& bytes) const {
-  std::ofstream(Folder + name, std::ios::binary) << bytes;
-}
-
-bool TProgramFolder::Exists(const std::string& name) const {
-  return ::access((Folder + name).c_str(), F_OK) == 0;
-}
-
-std::vector<std::string> TProgramFolder::FileNames() const {
-  std::vector<std::string> names;
-  if (DIR* directory = ::opendir(Folder.c_str())) {
-    while (dirent* entry = ::readdir(directory))
-      if (entry->d_type != DT_DIR) names.push_back(entry->d_name);
-    ::closedir(directory);
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
-std::string ReadBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::stringstream content;
-  content << file.rdbuf();
-  return content.str();
 }
 
 }  // namespace tgl::wine

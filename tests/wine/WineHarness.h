@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "support/ScratchFolder.h"
+
 namespace tgl::wine {
 
 // Folders the build hands to the tests.
@@ -58,24 +60,12 @@ void SetWindowsVersion(const std::string& version);
 int RunReg(const std::vector<std::string>& arguments);
 
 // A fresh folder holding a copy of TesmoraGL.exe, removed after the test.
-class TProgramFolder {
+class TProgramFolder : public test::TScratchFolder {
 public:
   TProgramFolder();
-  ~TProgramFolder();
-  TProgramFolder(const TProgramFolder&) = delete;
-  TProgramFolder& operator=(const TProgramFolder&) = delete;
-
-  const std::string& Path() const { return Folder; }  // with trailing slash
-  std::string Exe() const { return Folder + "TesmoraGL.exe"; }
-  std::string Read(const std::string& name) const;
-  void Write(const std::string& name, const std::string& bytes) const;
-  bool Exists(const std::string& name) const;
-  std::vector<std::string> FileNames() const;
-
-private:
-  std::string Folder;
+  std::string Exe() const { return Path() + "TesmoraGL.exe"; }
 };
 
-std::string ReadBytes(const std::string& path);
+using test::ReadBytes;
 
 }  // namespace tgl::wine
