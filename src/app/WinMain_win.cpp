@@ -6,28 +6,16 @@
 #include "app/RootUnit.h"
 #include "app/Startup.h"
 #include "platform/win32/InstanceMutex_win.h"
+#include "platform/win32/ProcessInfo_win.h"
 #include "platform/win32/Win32Platform_win.h"
 #include "ui/MainWindow_win.h"
 
 namespace {
 
-std::string ProgramPath() {
-  char path[MAX_PATH + 1] = {};
-  DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return std::string(path, length);
-}
-
-tgl::TOsVersion OsVersion() {
-  OSVERSIONINFOA info{};
-  info.dwOSVersionInfoSize = sizeof info;
-  if (!::GetVersionExA(&info)) return {};
-  return {info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion};
-}
-
 int RunProgram(HINSTANCE instance) {
   tgl::TWin32Platform platform;
   try {
-    tgl::InitializeStartup(ProgramPath(), OsVersion());
+    tgl::InitializeStartup(tgl::ProgramPath(), tgl::OsVersion());
     tgl::TStrings arguments = tgl::SplitCommandLine(::GetCommandLineA());
     if (tgl::HandleCommandLine(arguments)) return 0;
 

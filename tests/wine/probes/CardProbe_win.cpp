@@ -16,23 +16,10 @@
 #include "app/RootUnit.h"
 #include "app/WindowsVersion.h"
 #include "cards/CreateCards.h"
+#include "platform/win32/ProcessInfo_win.h"
 #include "platform/win32/Win32Platform_win.h"
 
 namespace {
-
-std::string ProgramFolder() {
-  char path[MAX_PATH] = {};
-  DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path, length);
-  return folder.substr(0, folder.rfind('\\') + 1);
-}
-
-tgl::TOsVersion OsVersion() {
-  OSVERSIONINFOA info = {};
-  info.dwOSVersionInfoSize = sizeof info;
-  if (!::GetVersionExA(&info)) return {};
-  return {info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion};
-}
 
 std::string DisplayNumberOf(const tgl::TrlCardConfig& card) {
   try {
@@ -55,8 +42,8 @@ void PrintCard(const tgl::TrlCardConfig& card) {
 int main(int argc, char** argv) {
   tgl::TWin32Platform platform;
   tgl::TStartupState& startup = tgl::Startup();
-  startup.ProgramDir = ProgramFolder();
-  startup.WindowsVersion = tgl::WindowsVersionOf(OsVersion());
+  startup.ProgramDir = tgl::ProgramFolder();
+  startup.WindowsVersion = tgl::WindowsVersionOf(tgl::OsVersion());
   startup.ShowAllCards = argc > 1 && std::strcmp(argv[1], "/showall") == 0;
   std::printf("VERSION %d\n", startup.WindowsVersion);
   int exitCode = 0;

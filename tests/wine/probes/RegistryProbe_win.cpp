@@ -23,23 +23,10 @@
 #include "app/WindowsVersion.h"
 #include "cards/CardConfig.h"
 #include "options/FieldHub.h"
+#include "platform/win32/ProcessInfo_win.h"
 #include "platform/win32/Win32Platform_win.h"
 
 namespace {
-
-std::string ProgramFolder() {
-  char path[MAX_PATH] = {};
-  DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path, length);
-  return folder.substr(0, folder.rfind('\\') + 1);
-}
-
-tgl::TOsVersion OsVersion() {
-  OSVERSIONINFOA info = {};
-  info.dwOSVersionInfoSize = sizeof info;
-  if (!::GetVersionExA(&info)) return {};
-  return {info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion};
-}
 
 // A message box would wait for a click that no test gives: its text is printed instead.
 class TPrintedMessages : public tgl::TMessages {
@@ -81,8 +68,8 @@ int main(int argc, char** argv) {
   tgl::TPlatformScope printedMessages(services);
 
   tgl::TStartupState& startup = tgl::Startup();
-  startup.ProgramDir = ProgramFolder();
-  startup.WindowsVersion = tgl::WindowsVersionOf(OsVersion());
+  startup.ProgramDir = tgl::ProgramFolder();
+  startup.WindowsVersion = tgl::WindowsVersionOf(tgl::OsVersion());
   startup.LogEnabled = true;
   std::printf("VERSION %d\n", startup.WindowsVersion);
 
