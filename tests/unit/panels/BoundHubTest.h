@@ -48,8 +48,9 @@ protected:
 
   TFrameRegistry Frames;
   THeadlessPanel Panel;
-  TFieldHub Hub{Frames, Panel};
+  // Before the hub, which points to the selected one.
   std::vector<std::unique_ptr<TrlCardConfig>> Cards;
+  TFieldHub Hub{Frames, Panel};
 };
 
 }  // namespace tgl::test
