@@ -4,6 +4,7 @@
 #include "app/RootUnit.h"
 #include "app/TextUtils.h"
 #include "config/ConfigFiles.h"
+#include "panels/TuningFrame.h"
 
 namespace tgl {
 namespace {
@@ -14,7 +15,20 @@ namespace {
 
 }  // namespace
 
-TFieldHub::~TFieldHub() { ClearOptions(); }
+TFieldHub::TFieldHub(const TFrameRegistry& frames, TFramePanel& panel)
+    : FFrames(&frames), FPanel(&panel) {}
+
+TFieldHub::TFieldHub() = default;
+
+TFieldHub::~TFieldHub() { ClearCard(); }
+
+// The frame goes first: its controls hold handlers that call the proxies, and the proxies
+// hold the controls, so no control may outlive the proxy it calls.
+void TFieldHub::ClearCard() {
+  FFrame.reset();
+  ClearOptions();
+  FCommonTemplate.reset();
+}
 
 void TFieldHub::ClearOptions() {
   // Lists free their items from the last to the first.
@@ -56,10 +70,7 @@ void TFieldHub::SetProfileName(const std::string& name) {
 
 void TFieldHub::SelectCard(const TrlCardConfig* card) {
   if (card == FCurrentCard) return;
-  // The tuning frame, once the hub builds one, is to be freed here first: the proxies that
-  // go with the options are bound to its controls.
-  FCommonTemplate.reset();
-  ClearOptions();
+  ClearCard();
   FPaths.clear();
   FFrameName.clear();
   FCurrentCard = card;

@@ -1,6 +1,7 @@
 #pragma once
 // The option hub: every tuning option of the selected card, loaded from the card's tuning
-// definition file and the files it includes, and the transfers of their values between
+// definition file and the files it includes, the card's tuning frame with a control proxy
+// binding each option to its control, and the transfers of the options' values between
 // the options and the game profiles in Games.CFG or the driver registry.
 #include <functional>
 #include <memory>
@@ -18,9 +19,18 @@
 
 namespace tgl {
 
+class TFramePanel;
+class TFrameRegistry;
+class TGenericTuningFrame;
+
 class TFieldHub {
 public:
-  TFieldHub() = default;
+  // A hub that puts the tuning frame of each card it selects into `panel`, made by its
+  // name from `frames`. Both must outlive the hub.
+  TFieldHub(const TFrameRegistry& frames, TFramePanel& panel);
+  // A hub without a panel: it loads and transfers options but makes no frame and binds no
+  // controls, as the tools that only move values need.
+  TFieldHub();
   virtual ~TFieldHub();
   TFieldHub(const TFieldHub&) = delete;
   TFieldHub& operator=(const TFieldHub&) = delete;
@@ -28,12 +38,24 @@ public:
   // Raised when SelectCard or SetProfileName changed what the options should hold.
   std::function<void()> OnReloadValues;
 
-  // Makes `card` the current card and loads its options; nothing happens when it already
-  // is the current card. A load failure (the silent abort, "String contains non-HEX data")
-  // passes out with the new card current and the options loaded so far in place.
-  // No card (nullptr) leaves the hub without options.
+  // Makes `card` the current card: frees the old card's frame, then its options with their
+  // proxies; loads the new card's options, creates its frame, binds every option to its
+  // control and raises OnReloadValues. Nothing happens when `card` already is the current
+  // card. A failure passes out with the new card current, the options loaded so far in
+  // place, and the frame and the proxies missing as far as they were not built: a load
+  // failure (the silent abort, "String contains non-HEX data"), "Couldn't find appropriate
+  // tuning frame", and the errors and the silent abort of the control proxies.
+  // No card (nullptr) leaves the hub without options and frame.
   void SelectCard(const TrlCardConfig* card);
   const TrlCardConfig* CurrentCard() const { return FCurrentCard; }
+  // The current card's tuning frame; none without a card, without a panel, or when it
+  // could not be made.
+  TGenericTuningFrame* Frame() const { return FFrame.get(); }
+
+  // With `show`, every option that has a proxy shows its value in its control; with false
+  // nothing happens, since the controls write into their options as they change.
+  // The silent abort without a card.
+  void ShowValues(bool show);
 
   int OptionCount() const { return static_cast<int>(FOptions.size()); }
   // Error: "List index out of bounds (%d)" for an index outside the list.
@@ -104,11 +126,12 @@ protected:
   virtual void LoadGeneral(TCustomIniFile& ini);
   virtual void LoadOptions(TCustomIniFile& ini);
 
-  // Extension points of SelectCard, run after the options are loaded: the card's tuning
-  // frame is created here, then every option is bound to its control. The hub without a
-  // panel has neither.
-  virtual void CreateFrame() {}
-  virtual void LinkControls() {}
+  // The steps of SelectCard after loading. CreateFrame makes the frame named by
+  // GetFrameName and puts it in the panel; error: "Couldn't find appropriate tuning
+  // frame". LinkControls gives each option, in order, the proxy of its control kind and
+  // ends at the first option that gets none. The hub without a panel does neither.
+  virtual void CreateFrame();
+  virtual void LinkControls();
 
   // Where an option's value lies, and whether its key is open in the registry object.
   struct TOptionKey {
@@ -126,6 +149,8 @@ protected:
   void EnsurePathCount(int index);
 
 private:
+  // Frees the frame, then the options with their proxies, then the common template.
+  void ClearCard();
   void ClearOptions();
   void LoadPathKey(TCustomIniFile& ini, const std::string& key);
   void LoadOptionSection(TCustomIniFile& ini, const std::string& section);
@@ -138,7 +163,12 @@ private:
   TStrings FPaths;
   std::string FProfileName;
   const TrlCardConfig* FCurrentCard = nullptr;
+  const TFrameRegistry* FFrames = nullptr;
+  TFramePanel* FPanel = nullptr;
   std::string FFrameName;
+  // Declared after the options, so that even an implicit destruction frees it first: its
+  // controls call the proxies back, and the proxies point to its controls.
+  std::unique_ptr<TGenericTuningFrame> FFrame;
   std::unique_ptr<TRegistryOption> FCommonTemplate;
   // The files being loaded, outermost first, to refuse an include that would loop.
   TStrings FLoadingFiles;

@@ -1,12 +1,17 @@
 // The built-in tuning definitions against the frames chosen for them: every option finds a
 // control of its kind by its LinkTag, and every check box and combo box is bound to an
-// option.
+// option; through the option hub, for every card of the catalogue, in both modes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "BoundHubTest.h"
+#include "app/RootUnit.h"
 #include "app/TextUtils.h"
+#include "cards/CardCatalogue.h"
 #include "config/ResourceIniFile.h"
+#include "panels/CheckControlProxy.h"
+#include "panels/ComboControlProxy.h"
 #include "panels/FrameRegistry.h"
 #include "support/HeadlessControls.h"
 #include "support/TestSupport.h"
@@ -92,6 +97,74 @@ TEST_F(BuiltInBinding, EveryOptionFindsItsControlAndEveryControlItsOption) {
         return frame->Controls().LastWithTag(o.LinkTag) == control.get();
       });
       EXPECT_TRUE(bound) << control->Name();
+    }
+  }
+}
+
+using CatalogueBinding = TBoundHubTest;
+
+// Each proxy is of the class of its option's control kind and bound to a control of that
+// kind with the option's Tag, prepared from the option; every check box and combo box of
+// the frame serves an option; the loaded defaults show as the options' values.
+TEST_F(CatalogueBinding, EveryCardsOptionsBindToItsFrameAndEveryControlServesAnOption) {
+  const std::vector<std::pair<std::string, std::string>> expectedFrames = {
+      {"Voodoo3", "TVoodoo3Frame"},        {"Voodoo Series", "TFrameVSA100Frame"},
+      {"Voodoo4 4500", "TFrameVSA100Frame"}, {"Voodoo5 5500", "TFrameVSA100Frame"},
+      {"Voodoo5 6000", "TFrameVSA100Frame"}, {"Rage pro turbo", "TRageProFrame"},
+      {"Radeon", "TRadeonFrame"},          {"TNT", "TTNTFrame"},
+      {"GeForce", "TGeForceFrame"},
+  };
+  TResourceIniFile catalogue("Cards");
+  TStrings cardNames;
+  catalogue.ReadSection("Files", cardNames);
+  ASSERT_EQ(cardNames.size(), expectedFrames.size());
+  Hub.SetProfileName("%Default%");
+  for (int version : {wvWindows98, wvWindows2000}) {
+    Startup().WindowsVersion = version;
+    for (size_t card = 0; card < cardNames.size(); ++card) {
+      const std::string& cardName = cardNames[card];
+      SCOPED_TRACE(cardName + (IsNTMode() ? " (NT)" : " (9x)"));
+      EXPECT_EQ(cardName, expectedFrames[card].first);
+      TrlCardConfig& config = const_cast<TrlCardConfig&>(NewCard(TuningFileOf(catalogue, cardName)));
+      config.CardName = cardName;
+      Hub.SelectCard(&config);
+      ASSERT_NE(Hub.Frame(), nullptr);
+      EXPECT_EQ(Hub.Frame()->ClassName(), expectedFrames[card].second);
+      Hub.LoadFromProfile();
+      Hub.ShowValues(true);
+
+      std::vector<const TControl*> bound;
+      for (int index = 0; index < Hub.OptionCount(); ++index) {
+        const TRegistryOption& option = Hub.Options(index);
+        SCOPED_TRACE(option.Name());
+        auto* proxy = dynamic_cast<TControlProxy*>(option.Proxy());
+        ASSERT_NE(proxy, nullptr);
+        const TControl* control = proxy->Control();
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->Tag(), option.LinkTag());
+        EXPECT_EQ(control->Hint(), option.Description());
+        if (option.ControlKind() == ckCheck) {
+          EXPECT_NE(dynamic_cast<TCheckControlProxy*>(proxy), nullptr);
+          ASSERT_EQ(control->Kind(), cmCheckBox);
+          EXPECT_EQ(control->Caption(), option.Caption());
+          EXPECT_EQ(control->Checked(), option.Value() == option.Values().at(0));
+        } else {
+          EXPECT_NE(dynamic_cast<TComboControlProxy*>(proxy), nullptr);
+          ASSERT_EQ(control->Kind(), cmComboBox);
+          EXPECT_EQ(control->Items(), option.Strings());
+          EXPECT_EQ(control->DropDownCount(),
+                    std::clamp(static_cast<int>(option.Values().size()), 5, 15));
+          EXPECT_EQ(control->ItemIndex(), option.ValueIndex());
+          EXPECT_NE(control->ItemIndex(), -1) << "the default " << option.Value() << " is listed";
+        }
+        bound.push_back(control);
+      }
+      for (const auto& control : Hub.Frame()->Controls()) {
+        if (control->Kind() != cmCheckBox && control->Kind() != cmComboBox) continue;
+        EXPECT_NE(control->Tag(), 0) << control->Name();
+        EXPECT_NE(std::find(bound.begin(), bound.end(), control.get()), bound.end())
+            << control->Name() << " serves no option";
+      }
     }
   }
 }
