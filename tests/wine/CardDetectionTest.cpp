@@ -68,16 +68,6 @@ const std::string Voodoo5Line =
     "PCI\\VEN_121A&DEV_0009&SUBSYS_0002121A&REV_01\\BUS_02&DEV_00&FUNC_00|"
     "System\\CurrentControlSet\\Services\\Class\\DISPLAY\\0001|0001";
 
-std::vector<std::string> Lines(const std::string& output) {
-  std::vector<std::string> lines;
-  std::istringstream stream(output);
-  for (std::string line; std::getline(stream, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
-
 std::vector<std::string> Fields(const std::string& cardLine) {
   std::vector<std::string> fields;
   std::istringstream stream(cardLine.substr(5));
@@ -106,7 +96,7 @@ protected:
   std::vector<std::string> Probe(const std::vector<std::string>& arguments = {}) {
     TRunResult result = RunWine(Folder.Path() + "cardprobe.exe", arguments, Folder.Path(), 60);
     EXPECT_TRUE(result.ExitCode.has_value()) << "cardprobe.exe did not end";
-    return Lines(result.Output);
+    return OutputLines(result.Output);
   }
 
   TProgramFolder Folder;

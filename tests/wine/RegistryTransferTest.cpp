@@ -25,16 +25,6 @@ const char* const WrittenKeys[] = {
     "HKLM\\SOFTWARE\\ATI Technologies",
 };
 
-std::vector<std::string> Lines(const std::string& output) {
-  std::vector<std::string> lines;
-  std::istringstream stream(output);
-  for (std::string line; std::getline(stream, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
-
 bool Contains(const std::vector<std::string>& lines, const std::string& line) {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
@@ -65,14 +55,14 @@ protected:
   std::vector<std::string> Probe(const std::vector<std::string>& arguments) {
     TRunResult result = RunWine(Folder.Path() + "registryprobe.exe", arguments, Folder.Path(), 60);
     EXPECT_EQ(result.ExitCode, 0) << result.Output;
-    return Lines(result.Output);
+    return OutputLines(result.Output);
   }
 
   // The type and data that reg.exe shows for one value; empty when there is none.
   static std::string ShownValue(const std::string& key, const std::string& name) {
     TRunResult result = RunWine("reg", {"query", key, "/v", name}, Win64Dir(), 60);
     const std::string prefix = "    " + name + "    ";
-    for (const std::string& line : Lines(result.Output))
+    for (const std::string& line : OutputLines(result.Output))
       if (line.rfind(prefix, 0) == 0) return line.substr(prefix.size());
     return "";
   }

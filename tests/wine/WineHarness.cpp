@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <sstream>
 #include <stdexcept>
 
 namespace tgl::wine {
@@ -114,6 +115,16 @@ std::optional<int> TWineProcess::Wait(int timeoutSeconds) {
   auto drainDeadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
   while (OutputFd >= 0 && std::chrono::steady_clock::now() < drainDeadline) Collect(100);
   return ExitCode;
+}
+
+std::vector<std::string> OutputLines(const std::string& output) {
+  std::vector<std::string> lines;
+  std::istringstream stream(output);
+  for (std::string line; std::getline(stream, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
 }
 
 TRunResult RunWine(const std::string& program, const std::vector<std::string>& arguments,

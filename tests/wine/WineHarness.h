@@ -46,6 +46,9 @@ private:
   std::string Collected;
 };
 
+// The lines a Windows program printed, without their CR LF ends.
+std::vector<std::string> OutputLines(const std::string& output);
+
 TRunResult RunWine(const std::string& program, const std::vector<std::string>& arguments,
                    const std::string& workingDir, int timeoutSeconds);
 
