@@ -38,7 +38,6 @@ public:
     if (!FileExists(path)) return std::nullopt;
     return std::string(Text);
   }
-  std::optional<TFileStamp> Stamp(const std::string&) const override { return std::nullopt; }
   void WriteFile(const std::string& path, std::string_view) override {
     throw EError("Cannot create file " + path);
   }

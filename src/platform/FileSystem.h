@@ -1,19 +1,11 @@
 #pragma once
 // The program folder's files, the log and Games.CFG, seen through one seam: the Win32
 // layer and the native build each provide it, and the tests point it at a scratch folder.
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace tgl {
-
-// What tells one version of a file from another without reading it.
-struct TFileStamp {
-  uint64_t Size = 0;
-  uint64_t ModifiedTime = 0;
-  bool operator==(const TFileStamp&) const = default;
-};
 
 class TFileSystem {
 public:
@@ -25,7 +17,6 @@ public:
   virtual bool FileExists(const std::string& path) const = 0;
   // The whole file, or nullopt when it is missing or cannot be read.
   virtual std::optional<std::string> ReadFile(const std::string& path) const = 0;
-  virtual std::optional<TFileStamp> Stamp(const std::string& path) const = 0;
 
   // Creates or replaces the file with exactly these bytes, flushed to the disk.
   // Error: "Cannot create file %s", or a write error naming the file.

@@ -86,14 +86,6 @@ std::optional<std::string> TPosixFileSystem::ReadFile(const std::string& path) c
   return content;
 }
 
-std::optional<TFileStamp> TPosixFileSystem::Stamp(const std::string& path) const {
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) return std::nullopt;
-  return TFileStamp{static_cast<uint64_t>(info.st_size),
-                    static_cast<uint64_t>(info.st_mtim.tv_sec) * 1000000000ull +
-                        static_cast<uint64_t>(info.st_mtim.tv_nsec)};
-}
-
 void TPosixFileSystem::WriteFile(const std::string& path, std::string_view bytes) {
   TDescriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644));
   if (!file.IsOpen()) CannotCreate(path);

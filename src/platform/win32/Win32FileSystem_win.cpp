@@ -55,14 +55,6 @@ std::optional<std::string> TWin32FileSystem::ReadFile(const std::string& path) c
   return content;
 }
 
-std::optional<TFileStamp> TWin32FileSystem::Stamp(const std::string& path) const {
-  WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
-  return TFileStamp{(uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
-                    (uint64_t(data.ftLastWriteTime.dwHighDateTime) << 32) |
-                        data.ftLastWriteTime.dwLowDateTime};
-}
-
 void TWin32FileSystem::WriteFile(const std::string& path, std::string_view bytes) {
   TFileHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr));
