@@ -49,10 +49,14 @@ std::optional<std::string> TWin32FileSystem::ReadFile(const std::string& path) c
   if (!file.IsValid()) return std::nullopt;
   std::string content;
   char buffer[65536];
+  // A read that fails half-way is a failure, not a shorter file: an edit of that part would
+  // write it back as the whole file.
   DWORD count = 0;
-  while (::ReadFile(file.Get(), buffer, sizeof buffer, &count, nullptr) && count > 0)
+  while (true) {
+    if (!::ReadFile(file.Get(), buffer, sizeof buffer, &count, nullptr)) return std::nullopt;
+    if (count == 0) return content;
     content.append(buffer, count);
-  return content;
+  }
 }
 
 void TWin32FileSystem::WriteFile(const std::string& path, std::string_view bytes) {
