@@ -6,7 +6,6 @@ namespace tgl {
 namespace {
 
 char UpperChar(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
-char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 
 int DigitValue(char c, int base) {
   int value = -1;
@@ -21,12 +20,6 @@ int DigitValue(char c, int base) {
 std::string UpperCase(std::string_view text) {
   std::string result(text);
   for (char& c : result) c = UpperChar(c);
-  return result;
-}
-
-std::string LowerCase(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) c = LowerChar(c);
   return result;
 }
 

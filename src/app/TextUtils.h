@@ -9,7 +9,6 @@
 namespace tgl {
 
 std::string UpperCase(std::string_view text);
-std::string LowerCase(std::string_view text);
 bool SameText(std::string_view a, std::string_view b);
 bool StartsWithText(std::string_view text, std::string_view prefix);
 

@@ -158,10 +158,6 @@ TStrings TIniDocument::SectionNames() const {
   return names;
 }
 
-std::string_view TIniDocument::SectionName(size_t index) const {
-  return NameOf(Sections.at(index).Header);
-}
-
 void TIniDocument::CheckSectionName(std::string_view name) {
   if (!FitsOnOneLine(name) || name.find(']') != std::string_view::npos || HasBlankEnds(name))
     throw EIniFormat("not a section name");

@@ -37,8 +37,6 @@ public:
   bool HasSection(std::string_view section) const;
   TStrings KeyNames(std::string_view section) const;
   TStrings SectionNames() const;
-  size_t SectionCount() const { return Sections.size(); }
-  std::string_view SectionName(size_t index) const;
 
   // EIniFormat when a name or the value would not read back as written: a line break or a
   // zero byte anywhere, "]" in the section name, "=" in the key name, a key name that would
