@@ -1,22 +1,39 @@
 # The two commands of the README: `make run` builds and starts the program (under Wine on
 # Linux), `make test` builds and runs every test. Both install what is missing first.
+#
+# Under Wine both use the i686 release build in a 32-bit prefix; only where this machine's
+# kernel cannot run 32-bit programs do they fall back to the x86_64 build in a 64-bit
+# prefix (tools/wine-target decides; TGL_WINE_TARGET=i686|x86_64 overrides it).
 SHELL := /bin/bash
-WINE := /usr/lib/wine/wine64
 JOBS ?= 2
 ARGS ?=
-RUN_PREFIX := $(CURDIR)/build/wineprefix-run
 
-.PHONY: run test bench deps native win64 win32 clean
+# Set by `run` and `test` once Wine is installed; the build and the Wine that go with it.
+TARGET ?= i686
+PRESET = $(if $(filter x86_64,$(TARGET)),win64,win32)
+WINE = $(if $(filter x86_64,$(TARGET)),/usr/lib/wine/wine64,/usr/lib/wine/wine)
+WINEARCH = $(PRESET)
+RUN_PREFIX = $(CURDIR)/build/wineprefix-run-$(TARGET)
+XVFB := xvfb-run -a -s "-screen 0 1024x768x24"
 
-run: deps win64
+.PHONY: run test bench deps start check native win64 win32 clean
+
+run: deps
+	@$(MAKE) --no-print-directory start TARGET=$$(tools/wine-target)
+
+test: deps
+	@$(MAKE) --no-print-directory check TARGET=$$(tools/wine-target)
+
+start: $(PRESET)
 	@mkdir -p build
-	@export WINEPREFIX="$(RUN_PREFIX)" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="; \
-	if [ -n "$$DISPLAY" ]; then $(WINE) build/win64/TesmoraGL.exe $(ARGS); \
-	else xvfb-run -a -s "-screen 0 1024x768x24" $(WINE) build/win64/TesmoraGL.exe $(ARGS); fi
+	@export WINEPREFIX="$(RUN_PREFIX)" WINEARCH=$(WINEARCH) WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="; \
+	if [ -n "$$DISPLAY" ]; then $(WINE) build/$(PRESET)/TesmoraGL.exe $(ARGS); \
+	else $(XVFB) $(WINE) build/$(PRESET)/TesmoraGL.exe $(ARGS); fi
 
-test: deps win64 win32 native
-	xvfb-run -a -s "-screen 0 1024x768x24" \
-	  ctest --test-dir build/native --output-on-failure -j$(JOBS)
+# The i686 build is always built: it is what users get, and its imports are checked.
+check: win32 $(PRESET) native
+	@echo "End-to-end tests: build/$(PRESET)/TesmoraGL.exe ($(TARGET)) under $(WINE), WINEARCH=$(WINEARCH)"
+	$(XVFB) ctest --test-dir build/native --output-on-failure -j$(JOBS)
 
 bench: deps
 	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release
@@ -24,7 +41,8 @@ bench: deps
 	build/bench/bench/tgl_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 native:
-	cmake --preset native -DTGL_WIN64_DIR=$(CURDIR)/build/win64 -DTGL_WIN32_DIR=$(CURDIR)/build/win32
+	cmake --preset native -DTGL_E2E_DIR=$(CURDIR)/build/$(PRESET) -DTGL_WINE_LOADER=$(WINE) \
+	  -DTGL_WINEARCH=$(WINEARCH) -DTGL_WIN32_DIR=$(CURDIR)/build/win32
 	cmake --build --preset native -j$(JOBS)
 
 win64:
@@ -35,7 +53,8 @@ win32:
 	cmake --preset win32
 	cmake --build --preset win32 -j$(JOBS)
 
-# Installs the toolchains and Wine when they are missing (Debian, as root).
+# Installs the toolchains and Wine when they are missing (Debian, as root). The 32-bit
+# Wine comes from the i386 architecture, which is added first.
 deps:
 	@missing=""; \
 	command -v cmake >/dev/null || missing="$$missing cmake"; \
@@ -46,11 +65,13 @@ deps:
 	command -v i686-w64-mingw32-g++-win32 >/dev/null || missing="$$missing g++-mingw-w64-i686-win32"; \
 	command -v x86_64-w64-mingw32-windres >/dev/null || missing="$$missing binutils-mingw-w64-x86-64"; \
 	command -v i686-w64-mingw32-windres >/dev/null || missing="$$missing binutils-mingw-w64-i686"; \
-	[ -x $(WINE) ] || missing="$$missing wine wine64"; \
+	[ -x /usr/lib/wine/wine64 ] || missing="$$missing wine wine64"; \
+	[ -x /usr/lib/wine/wine ] || missing="$$missing wine32:i386"; \
 	command -v xvfb-run >/dev/null || missing="$$missing xvfb xauth"; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
 	  if [ "$$(id -u)" != 0 ]; then echo "run as root, or install:$$missing"; exit 1; fi; \
+	  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386; \
 	  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing >/dev/null; \
 	fi
 

@@ -78,7 +78,7 @@ std::vector<std::string> Fields(const std::string& cardLine) {
 class CardDetectionTest : public ::testing::Test {
 protected:
   CardDetectionTest() {
-    Folder.Write("cardprobe.exe", ReadBytes(Win64Dir() + "/cardprobe.exe"));
+    Folder.Write("cardprobe.exe", ReadBytes(ExeDir() + "/cardprobe.exe"));
   }
 
   ~CardDetectionTest() override {

@@ -6,6 +6,7 @@
 // on headless controls, and a user's change must land in the option.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <sstream>
 
@@ -22,7 +23,7 @@ namespace {
 
 const int ExitTimeout = 30;
 
-std::string Viewer() { return Win64Dir() + "/frameviewer.exe"; }
+std::string Viewer() { return ExeDir() + "/frameviewer.exe"; }
 
 // One line of the driver's tree: "depth class id=.. visible=.. at=l,t,w,h state=.. text=..".
 struct TWindowLine {
@@ -210,7 +211,7 @@ TEST_P(FrameViewer, EveryComponentIsAChildWindowWithItsTagInItsParent) {
   const TViewerCase& c = GetParam();
   std::vector<std::string> arguments = {c.Frame, "--fill"};
   if (c.Page >= 0) arguments.insert(arguments.end(), {"--page", std::to_string(c.Page)});
-  TWineProcess viewer(Viewer(), arguments, Win64Dir());
+  TWineProcess viewer(Viewer(), arguments, ExeDir());
   TRunResult tree = RunDriver({"tree", "TglFrameViewer", "20000"});
   ASSERT_EQ(tree.ExitCode, 0) << tree.Output;
   ExpectSameWindows(ActualWindows(tree.Output), ExpectedFilledWindows(c.Frame, c.Page < 0 ? 0 : c.Page));
@@ -231,7 +232,7 @@ INSTANTIATE_TEST_SUITE_P(SixFrames, FrameViewer,
 // Check boxes in a group box and on a page, combo boxes in a group box, on a page and on the
 // frame itself: each user change reaches the control's handler once.
 TEST(FrameViewerChanges, TheUsersChangesReachTheControls) {
-  TWineProcess viewer(Viewer(), {"GeForce", "--fill"}, Win64Dir());
+  TWineProcess viewer(Viewer(), {"GeForce", "--fill"}, ExeDir());
   ASSERT_EQ(RunDriver({"shown", "TglFrameViewer", "20000"}).ExitCode, 0);
   const std::string down = "40";  // VK_DOWN: the next entry
   EXPECT_EQ(RunDriver({"click", "TglFrameViewer", "Button", "141"}).ExitCode, 0);
@@ -251,7 +252,7 @@ TEST(FrameViewerChanges, TheUsersChangesReachTheControls) {
 }
 
 TEST(FrameViewerChanges, AComboBoxStraightOnTheFrameReportsItsChange) {
-  TWineProcess viewer(Viewer(), {"RagePro", "--fill"}, Win64Dir());
+  TWineProcess viewer(Viewer(), {"RagePro", "--fill"}, ExeDir());
   ASSERT_EQ(RunDriver({"shown", "TglFrameViewer", "20000"}).ExitCode, 0);
   EXPECT_EQ(RunDriver({"key", "TglFrameViewer", "ComboBox", "1", "40"}).ExitCode, 0);
   EXPECT_EQ(RunDriver({"close", "TglFrameViewer"}).ExitCode, 0);
@@ -261,7 +262,7 @@ TEST(FrameViewerChanges, AComboBoxStraightOnTheFrameReportsItsChange) {
 }
 
 TEST(FrameViewerChanges, AFrameNameNobodyRegisteredIsReported) {
-  TWineProcess viewer(Viewer(), {"Voodoo4"}, Win64Dir());
+  TWineProcess viewer(Viewer(), {"Voodoo4"}, ExeDir());
   EXPECT_EQ(ReadMessageBoxAndPressOk(), "Couldn't find appropriate tuning frame");
   EXPECT_EQ(viewer.Wait(ExitTimeout), 1);
 }
@@ -332,7 +333,7 @@ TEST_P(BoundFrameViewerCards, TheWindowsShowTheValuesOfTheCardsOptions) {
                "[%Quake_GeForce%]\r\nDX VSync=2\r\nDX Enable Antialiasing=1\r\n"
                "GL Anisotropic filtering=2\r\nDX S3TC=0\r\nDX Antialiasing Quality=7\r\n");
   SelectHeadless(c.TuningFile, c.NTMode, c.Profile ? c.Profile : "%Default%");
-  TWineProcess viewer(Viewer(), ViewerArguments(c.TuningFile, c.NTMode, c.Page, c.Profile), Win64Dir());
+  TWineProcess viewer(Viewer(), ViewerArguments(c.TuningFile, c.NTMode, c.Page, c.Profile), ExeDir());
   TRunResult tree = RunDriver({"tree", "TglFrameViewer", "20000"});
   ASSERT_EQ(tree.ExitCode, 0) << tree.Output;
   ExpectSameWindows(ActualWindows(tree.Output),
@@ -359,7 +360,7 @@ INSTANTIATE_TEST_SUITE_P(
 // The GeForce definitions' defaults as the windows show them, read off the definitions by
 // hand: check boxes captioned by their options, combo boxes on the default's entry.
 TEST_F(BoundFrameViewer, TheGeForceFrameShowsTheDefaultsOfItsDefinitions) {
-  TWineProcess viewer(Viewer(), {"--card", "GeForce", "--folder", WindowsPath(Folder.Path())}, Win64Dir());
+  TWineProcess viewer(Viewer(), {"--card", "GeForce", "--folder", WindowsPath(Folder.Path())}, ExeDir());
   TRunResult tree = RunDriver({"tree", "TglFrameViewer", "20000"});
   ASSERT_EQ(tree.ExitCode, 0) << tree.Output;
   std::vector<std::string> shown;
@@ -398,7 +399,7 @@ TEST_F(BoundFrameViewer, TheGeForceFrameShowsTheDefaultsOfItsDefinitions) {
 // window closes.
 TEST_F(BoundFrameViewer, AUsersChangeWritesTheChosenValueIntoTheOption) {
   SelectHeadless("GeForce", false, "%Default%");
-  TWineProcess viewer(Viewer(), ViewerArguments("GeForce", false, 0, nullptr), Win64Dir());
+  TWineProcess viewer(Viewer(), ViewerArguments("GeForce", false, 0, nullptr), ExeDir());
   ASSERT_EQ(RunDriver({"shown", "TglFrameViewer", "20000"}).ExitCode, 0);
   const std::string down = "40";  // VK_DOWN: the next entry
   EXPECT_EQ(RunDriver({"click", "TglFrameViewer", "Button", "141"}).ExitCode, 0);
@@ -421,7 +422,7 @@ TEST_F(BoundFrameViewer, AUsersChangeWritesTheChosenValueIntoTheOption) {
 
 TEST_F(BoundFrameViewer, ACardWhoseFrameNobodyRegisteredIsReported) {
   Folder.Write("Orphan.CFG", "[%General%]\r\nFrame=Nowhere\r\n[Opt]\r\nType=Switch\r\nLinkTag=1\r\n");
-  TWineProcess viewer(Viewer(), {"--card", "Orphan", "--folder", WindowsPath(Folder.Path())}, Win64Dir());
+  TWineProcess viewer(Viewer(), {"--card", "Orphan", "--folder", WindowsPath(Folder.Path())}, ExeDir());
   EXPECT_EQ(ReadMessageBoxAndPressOk(), "Couldn't find appropriate tuning frame");
   EXPECT_EQ(viewer.Wait(ExitTimeout), 1);
 }

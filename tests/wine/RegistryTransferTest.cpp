@@ -39,7 +39,7 @@ struct TShownValue {
 class RegistryTransferTest : public ::testing::Test {
 protected:
   RegistryTransferTest() {
-    Folder.Write("registryprobe.exe", ReadBytes(Win64Dir() + "/registryprobe.exe"));
+    Folder.Write("registryprobe.exe", ReadBytes(ExeDir() + "/registryprobe.exe"));
     DeleteWrittenKeys();
   }
 
@@ -60,7 +60,7 @@ protected:
 
   // The type and data that reg.exe shows for one value; empty when there is none.
   static std::string ShownValue(const std::string& key, const std::string& name) {
-    TRunResult result = RunWine("reg", {"query", key, "/v", name}, Win64Dir(), 60);
+    TRunResult result = RunWine("reg", {"query", key, "/v", name}, ExeDir(), 60);
     const std::string prefix = "    " + name + "    ";
     for (const std::string& line : OutputLines(result.Output))
       if (line.rfind(prefix, 0) == 0) return line.substr(prefix.size());

@@ -16,7 +16,8 @@
 namespace tgl::wine {
 namespace {
 
-const char* const WineLoader = "/usr/lib/wine/wine64";
+// wine for the i686 build in a 32-bit prefix, wine64 for the x86_64 build.
+const char* const WineLoader = TGL_WINE_LOADER;
 
 std::vector<std::string> WineEnvironment() {
   std::vector<std::string> environment;
@@ -36,7 +37,7 @@ std::vector<std::string> WineEnvironment() {
 
 }  // namespace
 
-std::string Win64Dir() { return TGL_WIN64_DIR; }
+std::string ExeDir() { return TGL_E2E_DIR; }
 std::string PrefixDir() { return TGL_WINE_PREFIX; }
 std::string SourceDir() { return TGL_SOURCE_DIR; }
 
@@ -137,7 +138,7 @@ TRunResult RunWine(const std::string& program, const std::vector<std::string>& a
 }
 
 TRunResult RunDriver(const std::vector<std::string>& arguments, int timeoutSeconds) {
-  return RunWine(Win64Dir() + "/tgldriver.exe", arguments, Win64Dir(), timeoutSeconds);
+  return RunWine(ExeDir() + "/tgldriver.exe", arguments, ExeDir(), timeoutSeconds);
 }
 
 std::string ReadMessageBoxAndPressOk(int timeoutMs) {
@@ -150,8 +151,13 @@ std::string ReadMessageBoxAndPressOk(int timeoutMs) {
 }
 
 int RunReg(const std::vector<std::string>& arguments) {
-  TWineProcess process("reg", arguments, Win64Dir());
-  return process.Wait(60).value_or(-1);
+  // In a 32-bit prefix a Wine process now and then hangs at start when it starts in the
+  // same instant as another one: a bounded wait, then one more try.
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    TWineProcess process("reg", arguments, ExeDir());
+    if (std::optional<int> exitCode = process.Wait(30)) return *exitCode;
+  }
+  return -1;
 }
 
 void SetWindowsVersion(const std::string& version) {
@@ -160,7 +166,7 @@ void SetWindowsVersion(const std::string& version) {
 }
 
 TProgramFolder::TProgramFolder() : TScratchFolder(TGL_E2E_ROOT) {
-  Write("TesmoraGL.exe", ReadBytes(Win64Dir() + "/TesmoraGL.exe"));
+  Write("TesmoraGL.exe", ReadBytes(ExeDir() + "/TesmoraGL.exe"));
 }
 
 }  // namespace tgl::wine

@@ -11,7 +11,9 @@
 namespace tgl::wine {
 
 // Folders the build hands to the tests.
-std::string Win64Dir();     // holds TesmoraGL.exe, tgldriver.exe and the probes
+// The Windows build under test (i686, or x86_64 where 32-bit programs cannot run): it
+// holds TesmoraGL.exe, tgldriver.exe and the probes.
+std::string ExeDir();
 std::string PrefixDir();    // the shared WINEPREFIX
 std::string SourceDir();    // the source tree
 
