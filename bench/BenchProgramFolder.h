@@ -25,6 +25,9 @@ private:
   class TSilentMessages : public TMessages {
   public:
     void ShowMessage(const std::string&, TMessageKind) override {}
+    TAnswer Ask(const std::string&, TQuestionButtons, TMessageKind) override {
+      return TAnswer::anCancel;
+    }
   };
   class TDesktop : public TShellFolders {
   public:

@@ -40,6 +40,11 @@ TDisplayDevices& DisplayDevices() {
   return *InstalledPlatform.Displays;
 }
 
+TShellCalls& ShellCalls() {
+  assert(InstalledPlatform.ShellCalls && "RootUnit: no shell calls installed");
+  return *InstalledPlatform.ShellCalls;
+}
+
 TPlatformScope::TPlatformScope(const TPlatform& services) : Previous(InstalledPlatform) {
   InstalledPlatform = services;
 }

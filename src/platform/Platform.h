@@ -7,6 +7,7 @@
 #include "platform/Messages.h"
 #include "platform/ShellFolders.h"
 #include "platform/Registry.h"
+#include "platform/ShellCalls.h"
 
 namespace tgl {
 
@@ -22,6 +23,7 @@ struct TPlatform {
   TIniCache* IniCache = nullptr;
   TRegistrySystem* Registry = nullptr;
   TDisplayDevices* Displays = nullptr;
+  TShellCalls* ShellCalls = nullptr;
 };
 
 // The installed services; each accessor asserts that its service was installed, except
@@ -34,6 +36,7 @@ TShellFolders& ShellFolders();
 TIniCache* IniCache();
 TRegistrySystem& Registry();
 TDisplayDevices& DisplayDevices();
+TShellCalls& ShellCalls();
 
 // Installs a set of services for the lifetime of this object and restores the previous
 // set afterwards.
