@@ -8,6 +8,7 @@
 #include "platform/win32/Win32DisplayDevices_win.h"
 #include "platform/win32/Win32FileSystem_win.h"
 #include "platform/win32/Win32Registry_win.h"
+#include "platform/win32/Win32ShellCalls_win.h"
 
 namespace tgl {
 
@@ -15,8 +16,9 @@ class TWin32Platform {
 public:
   TWin32Platform()
       : Scope(TPlatform{&FileSystem, &Texts, &MessageBoxes, &ShellFolders, &IniCache,
-                        &RegistrySystem, &DisplayDevices}) {}
+                        &RegistrySystem, &DisplayDevices, &Shell}) {}
   TMessageBoxes& Messages() { return MessageBoxes; }
+  TWin32ShellCalls& ShellCalls() { return Shell; }
 
 private:
   TWin32FileSystem FileSystem;
@@ -26,6 +28,7 @@ private:
   TIniCache IniCache;
   TWin32RegistrySystem RegistrySystem;
   TWin32DisplayDevices DisplayDevices;
+  TWin32ShellCalls Shell;
   TPlatformScope Scope;
 };
 
