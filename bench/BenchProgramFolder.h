@@ -1,13 +1,17 @@
 #pragma once
 // A scratch program folder on the real file system with the native platform installed over
 // it, as the program has it: real files, the embedded texts, the INI cache (optional here,
-// to measure without it) and a fixed desktop folder.
+// to measure without it) and a fixed desktop folder; the registry in memory, a list of
+// display adapters to detect, and a shell that starts nothing.
 #include <string>
 
 #include "config/IniCache.h"
 #include "platform/Platform.h"
 #include "platform/TableTexts.h"
 #include "platform/posix/PosixFileSystem.h"
+#include "support/ListedDisplayDevices.h"
+#include "support/MemoryRegistry.h"
+#include "support/TestSupport.h"
 
 namespace tgl::bench {
 
@@ -20,6 +24,8 @@ public:
 
   const std::string& Path() const { return FolderPath; }
   void Write(const std::string& name, const std::string& bytes);
+
+  test::TListedDisplayDevices Displays;
 
 private:
   class TSilentMessages : public TMessages {
@@ -40,6 +46,8 @@ private:
   TSilentMessages Messages;
   TDesktop Desktop;
   TIniCache Cache;
+  test::TMemoryRegistry Registry;
+  test::TRecordedShell Shell;
   TPlatformScope Scope;
 };
 

@@ -29,4 +29,10 @@ void TListViewControl::SelectItem(int item, bool selected) {
   if (OnSelectItem) RaiseEvent([&] { OnSelectItem(item, selected); });
 }
 
+int TListViewControl::GetImageIndex(int item) {
+  int index = 0;
+  if (OnGetImageIndex) RaiseEvent([&] { index = OnGetImageIndex(item); });
+  return index;
+}
+
 }  // namespace tgl

@@ -39,12 +39,20 @@ struct TShiftState {
 
 class TListViewControl {
 public:
+  // An item's image index that the control asks OnGetImageIndex for when it first needs
+  // it, so a long list looks up only the icons it shows.
+  static constexpr int ImageOnDemand = -1;
+
   TListViewControl() = default;
   virtual ~TListViewControl() = default;
   TListViewControl(const TListViewControl&) = delete;
   TListViewControl& operator=(const TListViewControl&) = delete;
 
   virtual int Count() const = 0;
+  // Many items change at once between these two: the control neither draws nor arranges
+  // itself in between. Calls nest.
+  virtual void BeginUpdate() = 0;
+  virtual void EndUpdate() = 0;
   // Inserts the item where its caption sorts (captions compared as lstrcmpA compares
   // them); its index.
   virtual int AddItem(const std::string& caption, void* data, int imageIndex) = 0;
@@ -55,6 +63,7 @@ public:
   // The item moves to where its new caption sorts.
   virtual void SetCaption(int index, const std::string& caption) = 0;
   virtual void* Data(int index) const = 0;
+  // The image index; for an item added with ImageOnDemand, the one OnGetImageIndex gives.
   virtual int ImageIndex(int index) const = 0;
   virtual void SetImageIndex(int index, int imageIndex) = 0;
   // The index of the item holding `data`, or -1.
@@ -78,6 +87,8 @@ public:
       OnChanging2;
   // After an item was selected (true) or lost the selection (false).
   std::function<void(int item, bool selected)> OnSelectItem;
+  // The image index of an item that was added with ImageOnDemand; the control keeps it.
+  std::function<int(int item)> OnGetImageIndex;
 
 protected:
   // Raises an event as a window's message loop does: the silent abort ends it quietly,
@@ -86,6 +97,20 @@ protected:
   void Changing2(int item, uint32_t oldState, uint32_t newState, TItemChange change,
                  bool& allowChange);
   void SelectItem(int item, bool selected);
+  // 0 when the event fails or is not set.
+  int GetImageIndex(int item);
+};
+
+// BeginUpdate and EndUpdate of a list for as long as it lives.
+class TListUpdate {
+public:
+  explicit TListUpdate(TListViewControl& list) : List(list) { List.BeginUpdate(); }
+  ~TListUpdate() { List.EndUpdate(); }
+  TListUpdate(const TListUpdate&) = delete;
+  TListUpdate& operator=(const TListUpdate&) = delete;
+
+private:
+  TListViewControl& List;
 };
 
 }  // namespace tgl

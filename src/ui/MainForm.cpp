@@ -25,6 +25,7 @@ TTesmoraGLxForm::TTesmoraGLxForm(TMainView& view, const TFrameRegistry& frames)
     GamesListChanging2(item, oldState, newState, change, allowChange);
   };
   games.OnSelectItem = [this](int item, bool selected) { GamesListSelectItem(item, selected); };
+  games.OnGetImageIndex = [this](int item) { return GamesListGetImageIndex(item); };
 }
 
 // Whatever FormDestroy did not free goes in the same order: the profiles, the cards, the hub.
@@ -32,6 +33,7 @@ TTesmoraGLxForm::~TTesmoraGLxForm() {
   TListViewControl& games = GamesList();
   games.OnChanging2 = nullptr;
   games.OnSelectItem = nullptr;
+  games.OnGetImageIndex = nullptr;
 }
 
 void TTesmoraGLxForm::FormCreate(const TStrings& arguments) {

@@ -53,6 +53,8 @@ public:
   // True when the key was used and is not to reach the list.
   bool GamesListKeyDown(int key, TShiftState shift);
   void GamesListDblClick();
+  // The icon of a game list item, looked up when the list first shows it.
+  int GamesListGetImageIndex(int item) const;
   // Before GameListPopup opens; the silent abort cancels it.
   void GameListPopupPopup();
   void List1Click(int tag);

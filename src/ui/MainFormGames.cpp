@@ -8,19 +8,26 @@
 
 namespace tgl {
 
+// The icons are looked up as the list shows the items (OnGetImageIndex): a collection of a
+// thousand games must not wait for a thousand lookups before the window appears.
 void TTesmoraGLxForm::FillGames() {
   if (!FPrograms) throw EError("MainUnit: FillGames without a profile list");
   TListViewControl& games = GamesList();
-  bool large = games.ViewStyle() == vsIcon;
   {
     TListSelection selection(SelectingGame);
+    TListUpdate update(games);
     games.Clear();
     for (int index = 0; index < FPrograms->Count(); ++index) {
       TrlProgramConfig& profile = FPrograms->Items(index);
-      games.AddItem(profile.GetDisplayName(), &profile, IconIndexOf(profile.GetPath(), large));
+      games.AddItem(profile.GetDisplayName(), &profile, TListViewControl::ImageOnDemand);
     }
   }
   SelectGame(0);
+}
+
+int TTesmoraGLxForm::GamesListGetImageIndex(int item) const {
+  auto* profile = static_cast<TrlProgramConfig*>(GamesList().Data(item));
+  return IconIndexOf(profile->GetPath(), GamesList().ViewStyle() == vsIcon);
 }
 
 int TTesmoraGLxForm::IconIndexOf(const std::string& path, bool large) const {

@@ -9,8 +9,6 @@
 namespace tgl {
 namespace {
 
-const char* const ListViewProperty = "TglListView";
-
 // LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT: the hand over a game and its underlined
 // title, as hot tracking shows them.
 const DWORD HotTrackStyles = 0x00000040 | 0x00000800;
@@ -48,11 +46,11 @@ TrlListView::TrlListView(HWND parent, const RECT& bounds, int id, bool extendedS
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr), nullptr));
   if (!Window.Get()) throw EError("Cannot create the game list");
   HWND list = Window.Get();
-  ::SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(SystemImageList(false)));
-  ::SendMessageA(list, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(SystemImageList(true)));
   if (extendedStyles)
     ::SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, HotTrackStyles, HotTrackStyles);
-  ::SetPropA(list, ListViewProperty, static_cast<HANDLE>(this));
+  // The window's user data, not a property: the list hears every message through this,
+  // and a property is looked up by name each time (under Wine in the server).
+  ::SetWindowLongPtrA(list, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   BaseProcedure = reinterpret_cast<WNDPROC>(
       ::SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
 }
@@ -63,7 +61,7 @@ TrlListView::~TrlListView() {
   if (!::IsWindow(list)) return;
   ::SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
   ::SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BaseProcedure));
-  ::RemovePropA(list, ListViewProperty);
+  ::SetWindowLongPtrA(list, GWLP_USERDATA, 0);
 }
 
 TrlListView::TItem* TrlListView::ItemAt(int index) const {
@@ -73,6 +71,33 @@ TrlListView::TItem* TrlListView::ItemAt(int index) const {
   if (!::SendMessageA(Window.Get(), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
     throw EError("List index out of bounds (" + std::to_string(index) + ")");
   return reinterpret_cast<TItem*>(item.lParam);
+}
+
+void TrlListView::AttachSystemImageLists() {
+  if (ImageListsAttached) return;
+  ImageListsAttached = true;
+  HWND list = Window.Get();
+  ::SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(SystemImageList(false)));
+  ::SendMessageA(list, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(SystemImageList(true)));
+}
+
+// Arranging the icons after every insertion costs the square of the items' number.
+void TrlListView::BeginUpdate() {
+  if (Updating++ > 0) return;
+  HWND list = Window.Get();
+  ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+  StyleBeforeUpdate = ::GetWindowLongA(list, GWL_STYLE);
+  ::SetWindowLongA(list, GWL_STYLE, StyleBeforeUpdate & ~LVS_AUTOARRANGE);
+}
+
+void TrlListView::EndUpdate() {
+  if (Updating == 0 || --Updating > 0) return;
+  HWND list = Window.Get();
+  LONG style = ::GetWindowLongA(list, GWL_STYLE);
+  ::SetWindowLongA(list, GWL_STYLE, style | (StyleBeforeUpdate & LVS_AUTOARRANGE));
+  ::SendMessageA(list, LVM_ARRANGE, LVA_DEFAULT, 0);
+  ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(list, nullptr, TRUE);
 }
 
 int TrlListView::Count() const {
@@ -98,7 +123,7 @@ int TrlListView::AddItem(const std::string& caption, void* data, int imageIndex)
   item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
   item.iItem = SortedPosition(caption);
   item.pszText = const_cast<char*>(record->Caption.c_str());
-  item.iImage = imageIndex;
+  item.iImage = imageIndex == ImageOnDemand ? I_IMAGECALLBACK : imageIndex;
   item.lParam = reinterpret_cast<LPARAM>(record.get());
   int index = static_cast<int>(
       ::SendMessageA(Window.Get(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
@@ -139,7 +164,11 @@ int TrlListView::ImageIndex(int index) const {
   item.mask = LVIF_IMAGE;
   item.iItem = index;
   ::SendMessageA(Window.Get(), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-  return item.iImage;
+  if (item.iImage != I_IMAGECALLBACK) return item.iImage;
+  auto& self = const_cast<TrlListView&>(*this);
+  int image = self.GetImageIndex(index);
+  self.SetImageIndex(index, image);
+  return image;
 }
 
 void TrlListView::SetImageIndex(int index, int imageIndex) {
@@ -215,6 +244,15 @@ LRESULT TrlListView::OnNotify(const NMHDR& header) {
     case LVN_DELETEALLITEMS:
       // FALSE: a LVN_DELETEITEM for each item follows.
       return FALSE;
+    case LVN_GETDISPINFOA: {
+      // The item keeps what it is given here, and is not asked again.
+      auto& info = const_cast<NMLVDISPINFOA&>(reinterpret_cast<const NMLVDISPINFOA&>(header));
+      if (info.item.mask & LVIF_IMAGE) {
+        info.item.iImage = GetImageIndex(info.item.iItem);
+        info.item.mask |= LVIF_DI_SETITEM;
+      }
+      return 0;
+    }
     case NM_DBLCLK:
       if (OnDblClick) RaiseEvent(OnDblClick);
       return 0;
@@ -233,7 +271,7 @@ void TrlListView::KeepSelection() {
 
 LRESULT CALLBACK TrlListView::SubclassProc(HWND window, UINT message, WPARAM wParam,
                                            LPARAM lParam) {
-  auto* self = static_cast<TrlListView*>(::GetPropA(window, ListViewProperty));
+  auto* self = reinterpret_cast<TrlListView*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
   if (!self) return ::DefWindowProcA(window, message, wParam, lParam);
   return self->HandleMessage(message, wParam, lParam);
 }
@@ -261,6 +299,9 @@ LRESULT TrlListView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       KeepSelection();
       return result;
     }
+    case WM_PAINT:
+      AttachSystemImageLists();
+      return ::CallWindowProcA(BaseProcedure, list, message, wParam, lParam);
     case WM_GETDLGCODE: {
       // Enter is the list's own key (Run), not the dialog's default button.
       LRESULT code = ::CallWindowProcA(BaseProcedure, list, message, wParam, lParam);

@@ -3,7 +3,8 @@
 // (lstrcmpA) and carry their data; LVN_ITEMCHANGING raises OnChanging2, whose refusal the
 // control obeys. The mouse presses, keys and double clicks reach the window through the
 // callbacks below before the control acts on them. The image lists are the shell's system
-// lists, shared and never destroyed here.
+// lists, shared and never destroyed here; they are fetched when the list is first drawn,
+// since the shell takes its time to make them.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -25,6 +26,8 @@ public:
   HWND Handle() const { return Window.Get(); }
 
   int Count() const override;
+  void BeginUpdate() override;
+  void EndUpdate() override;
   int AddItem(const std::string& caption, void* data, int imageIndex) override;
   void DeleteItem(int index) override;
   void Clear() override;
@@ -61,11 +64,15 @@ private:
   // from the old item before it asked about the new one leaves none selected; the old
   // item, which kept the focus, gets it back.
   void KeepSelection();
+  void AttachSystemImageLists();
 
   TWindowHandle Window;
   WNDPROC BaseProcedure = nullptr;
   std::vector<std::unique_ptr<TItem>> Items;  // in no order; the control holds pointers
   bool Refused = false;
+  bool ImageListsAttached = false;
+  int Updating = 0;
+  LONG StyleBeforeUpdate = 0;
 };
 
 }  // namespace tgl

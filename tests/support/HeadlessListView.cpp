@@ -39,6 +39,13 @@ void THeadlessListView::SetCaption(int index, const std::string& caption) {
   Items.insert(Items.begin() + SortedPosition(caption), item);
 }
 
+int THeadlessListView::ImageIndex(int index) const {
+  const TItem& item = Items.at(index);
+  if (item.Image == ImageOnDemand)
+    item.Image = const_cast<THeadlessListView*>(this)->GetImageIndex(index);
+  return item.Image;
+}
+
 int THeadlessListView::ItemIndex() const {
   for (int index = 0; index < Count(); ++index)
     if (Items[index].State & ItemSelected) return index;

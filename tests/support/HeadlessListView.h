@@ -19,13 +19,16 @@ public:
   enum TNotificationOrder { ntFocusFirst, ntSelectFirst };
 
   int Count() const override { return static_cast<int>(Items.size()); }
+  void BeginUpdate() override { ++Updating; }
+  void EndUpdate() override { --Updating; }
   int AddItem(const std::string& caption, void* data, int imageIndex) override;
   void DeleteItem(int index) override;
   void Clear() override { Items.clear(); }
   std::string Caption(int index) const override { return Items.at(index).Caption; }
   void SetCaption(int index, const std::string& caption) override;
   void* Data(int index) const override { return Items.at(index).Data; }
-  int ImageIndex(int index) const override { return Items.at(index).Image; }
+  // An image on demand is asked for here, as a real list asks when it draws the item.
+  int ImageIndex(int index) const override;
   void SetImageIndex(int index, int imageIndex) override { Items.at(index).Image = imageIndex; }
   int ItemIndex() const override;
   void SetItemIndex(int index) override { MoveSelection(index); }
@@ -42,6 +45,7 @@ public:
 
   TNotificationOrder Order = ntSelectFirst;
   int MadeVisible = -1;
+  int Updating = 0;
   // How many item-changing notifications were refused.
   int Refusals = 0;
 
@@ -49,7 +53,7 @@ private:
   struct TItem {
     std::string Caption;
     void* Data;
-    int Image;
+    mutable int Image;
     uint32_t State = 0;
   };
   // Raises the changing notification; applies the state when it was allowed or `forced`

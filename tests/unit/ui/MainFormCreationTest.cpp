@@ -32,10 +32,15 @@ TEST_F(MainFormCreation, SelectsTheFirstCardAndTheDefaultEntryBeforeShowing) {
   EXPECT_FALSE(View.GenericToolbarShown);
   EXPECT_EQ(View.ToolbarPanelHeight, 72);
   EXPECT_TRUE(Messages.Shown.empty());
-  // The Default entry shows the desktop's icon, looked up for large icons.
-  ASSERT_EQ(ShellCalls.IconRequests.size(), 3u);
-  EXPECT_EQ(ShellCalls.IconRequests[0], std::make_pair(Shell.Desktop, true));
+  // The icons are looked up as the list shows them: the Default entry shows the desktop's.
+  EXPECT_TRUE(ShellCalls.IconRequests.empty());
   EXPECT_EQ(View.Games.ImageIndex(0), ShellCalls.IconIndex);
+  EXPECT_EQ(ShellCalls.IconRequests, (std::vector{std::make_pair(Shell.Desktop, true)}));
+  Form.List1Click(vsList);
+  View.Games.ImageIndex(GameIndex("Quake"));
+  EXPECT_EQ(ShellCalls.IconRequests.back(),
+            std::make_pair(std::string("C:\\Games\\Quake\\quake.exe"), false));
+  EXPECT_EQ(View.Games.Updating, 0);
 }
 
 TEST_F(MainFormCreation, StatusBarNamesTheWindowsVersion) {

@@ -19,6 +19,9 @@
 //   tgldriver pick CLASS INDEX             picks entry INDEX of the card box
 //   tgldriver button CLASS COMMAND         clicks the visible toolbar button of COMMAND;
 //                                          DISABLED when it is greyed
+//   tgldriver startup EXE CLASS TIMEOUT_MS [ARGS]  starts EXE in its folder with ARGS and
+//                                          prints "SHOWN ms": the time until its window of
+//                                          CLASS is visible; then closes the window
 //
 // The commands that act post their input and return at once, so a message box that the
 // program opens in answer does not hold the driver up; read it with msgbox or answer.
@@ -426,6 +429,41 @@ int ButtonCommand(const char* topClass, int command) {
   return 0;
 }
 
+int StartupCommand(const char* exe, const char* className, DWORD timeoutMs, int argc,
+                   char** argv) {
+  std::string folder = exe;
+  folder = folder.substr(0, folder.find_last_of("\\/") + 1);
+  std::string commandLine = std::string("\"") + exe + "\"";
+  for (int index = 0; index < argc; ++index) commandLine += std::string(" ") + argv[index];
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  DWORD start = ::GetTickCount();
+  if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
+    std::printf("ERROR cannot start %s\n", exe);
+    return 1;
+  }
+  HWND window = nullptr;
+  bool shown = false;
+  while (!shown && ::GetTickCount() - start < timeoutMs) {
+    window = ::FindWindowA(className, nullptr);
+    shown = window && ::IsWindowVisible(window);
+    if (!shown) ::Sleep(2);
+  }
+  DWORD elapsed = ::GetTickCount() - start;
+  if (window) ::PostMessageA(window, WM_CLOSE, 0, 0);
+  ::WaitForSingleObject(process.hProcess, timeoutMs);
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+  if (!shown) {
+    std::printf("TIMEOUT no window %s\n", className);
+    return 2;
+  }
+  std::printf("SHOWN %lu\n", static_cast<unsigned long>(elapsed));
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -450,7 +488,9 @@ int main(int argc, char** argv) {
   if (command == "cards" && argc == 3) return CardsCommand(argv[2]);
   if (command == "pick" && argc == 4) return PickCommand(argv[2], std::atoi(argv[3]));
   if (command == "button" && argc == 4) return ButtonCommand(argv[2], std::atoi(argv[3]));
+  if (command == "startup" && argc >= 5)
+    return StartupCommand(argv[2], argv[3], std::strtoul(argv[4], nullptr, 10), argc - 5, argv + 5);
   std::fprintf(stderr, "usage: tgldriver msgbox|answer|window|shown|minimize|close|tree|click|"
-                       "key|items|select|listkey|cards|pick|button ...\n");
+                       "key|items|select|listkey|cards|pick|button|startup ...\n");
   return 1;
 }
