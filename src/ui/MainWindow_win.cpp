@@ -24,9 +24,9 @@ const COLORREF Blue = RGB(0, 0, 255);
 const COLORREF Fuchsia = RGB(255, 0, 255);
 const char* const UnsupportedCardText = "Your videocard isn't supported by \rTesmora Game Launcher";
 
-// Single fixed border, system menu and minimise box only.
-const DWORD MainWindowStyle =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+// Single fixed border, system menu and minimise box only. Not clipping its children: a
+// group box of a tuning panel leaves its inside to be painted by what lies beneath it.
+const DWORD MainWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 void RegisterMainWindowClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSA windowClass{};
