@@ -3,6 +3,7 @@
 // start, closing. Wine's own display adapter (PCI\VEN_0000&DEV_0000) is unknown to the
 // embedded catalogue; a Cards.CFG in the program folder makes it a GeForce.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -11,6 +12,7 @@
 #include <thread>
 
 #include "WineHarness.h"
+#include "Windows95Registry.h"
 
 namespace tgl::wine {
 namespace {
@@ -34,6 +36,8 @@ class MainWindowTest : public ::testing::Test {
 protected:
   ~MainWindowTest() override {
     Program.reset();
+    // They exist on no Windows that Wine pretends to be but Windows 95.
+    if (Windows95DevicesImported) ImportRegistry(RemoveWindows95Devices);
     RunReg({"delete", "HKCU\\Software\\Wine", "/v", "Version", "/f"});
   }
 
@@ -46,6 +50,13 @@ protected:
     ASSERT_EQ(shown.ExitCode, 0) << shown.Output;
   }
   std::optional<int> WaitForExit() { return Program->Wait(ExitTimeout); }
+
+  void ImportRegistry(const std::string& text) {
+    Folder.Write("import.reg", text);
+    TRunResult result =
+        RunWine("regedit", {"/s", WindowsPath(Folder.Path() + "import.reg")}, Folder.Path(), 60);
+    ASSERT_EQ(result.ExitCode, 0);
+  }
 
   static std::vector<TItem> Items() {
     std::vector<TItem> items;
@@ -108,11 +119,17 @@ protected:
 
   TProgramFolder Folder;
   std::unique_ptr<TWineProcess> Program;
+  bool Windows95DevicesImported = false;
 };
 
 TEST_F(MainWindowTest, StatusBarNamesTheEmulatedWindows) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"win98", "Windows 98"}, {"winme", "Windows Me"}, {"win2k", "Windows 2000"}};
+  // Windows 95 has no EnumDisplayDevicesA: its adapters are found in HKEY_DYN_DATA.
+  ImportRegistry(Windows95Devices);
+  Windows95DevicesImported = true;
+  const std::pair<const char*, const char*> cases[] = {{"win95", "Windows 95"},
+                                                       {"win98", "Windows 98"},
+                                                       {"winme", "Windows Me"},
+                                                       {"win2k", "Windows 2000"}};
   for (const auto& [version, text] : cases) {
     SCOPED_TRACE(version);
     SetWindowsVersion(version);
@@ -121,6 +138,23 @@ TEST_F(MainWindowTest, StatusBarNamesTheEmulatedWindows) {
     EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
     EXPECT_EQ(WaitForExit(), 0);
   }
+}
+
+TEST_F(MainWindowTest, SettingsThatCannotBeSavedAreShownOnceAndTheProgramStillEnds) {
+  SetWindowsVersion("win98");
+  StartShown();
+  // A folder in the place of the file that a write of Games.CFG puts beside it.
+  ASSERT_EQ(::mkdir((Folder.Path() + "Games.CFG.new").c_str(), 0755), 0);
+  ASSERT_EQ(RunDriver({"close", Form}).ExitCode, 0);
+  EXPECT_NE(Answer("ok").find("Games.CFG"), std::string::npos);
+  EXPECT_EQ(WaitForExit(), 0);
+  EXPECT_EQ(RunDriver({"msgbox", "1000"}).ExitCode, 2) << "no second message";
+
+  // The instance mutex is free again: the next start is a first instance.
+  ::rmdir((Folder.Path() + "Games.CFG.new").c_str());
+  StartShown();
+  EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
+  EXPECT_EQ(WaitForExit(), 0);
 }
 
 TEST_F(MainWindowTest, AnUnknownAdapterIsListedAndShowsTheNoticeInsteadOfAPanel) {
