@@ -90,6 +90,12 @@ LRESULT TMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       if (Form->FormCloseQuery()) ::DestroyWindow(Window);
       return 0;
+    // Windows ends: the same question as closing, and the settings are saved as on closing.
+    case WM_QUERYENDSESSION:
+      return Form->FormCloseQuery() ? TRUE : FALSE;
+    case WM_ENDSESSION:
+      if (wParam) ::DestroyWindow(Window);
+      return 0;
     case WM_DESTROY:
       OnDestroy();
       return 0;
