@@ -161,11 +161,14 @@ void TTesmoraGLxForm::AnimateLogo() {
     LogoReplay = true;
 }
 
+// The logo stops at the end of each cycle unless a trigger came during it.
 void TTesmoraGLxForm::GIFLogoImageWrapAnimation() {
-  if (LogoReplay)
+  if (LogoReplay) {
     LogoReplay = false;
-  else
+    FView.StartLogoAnimation();
+  } else {
     FView.StopLogoAnimation();
+  }
 }
 
 void TTesmoraGLxForm::GIFLogoImageClick() {

@@ -67,8 +67,8 @@ public:
 
   // The tray icon's menu (BarPopupMenu) is there, or taken away while a dialog runs.
   virtual void SetTrayMenu(bool present) = 0;
-  // GIFLogoImage: one cycle of its animation at a time; the view raises
-  // GIFLogoImageWrapAnimation at the end of each cycle.
+  // GIFLogoImage: the view raises GIFLogoImageWrapAnimation at the end of each cycle of
+  // its animation; Start plays on from there (it may have stopped by itself), Stop stops.
   virtual bool IsLogoAnimating() const = 0;
   virtual void StartLogoAnimation() = 0;
   virtual void StopLogoAnimation() = 0;

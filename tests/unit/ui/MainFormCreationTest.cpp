@@ -268,10 +268,15 @@ TEST_F(MainFormCreation, EveryLogoTriggerPlaysOnceAndTriggersDuringACycleAddOne)
   Form.AnimateLogo();
   Form.AnimateLogo();
   Form.AnimateLogo();
+  int starts = View.LogoStarts;
+  // A logo that stops by itself at the end of a cycle is started once more.
+  View.LogoAnimating = false;
   Form.GIFLogoImageWrapAnimation();
   EXPECT_TRUE(View.LogoAnimating) << "one more cycle";
+  EXPECT_EQ(View.LogoStarts, starts + 1);
   Form.GIFLogoImageWrapAnimation();
   EXPECT_FALSE(View.LogoAnimating);
+  EXPECT_EQ(View.LogoStarts, starts + 1);
 }
 
 TEST_F(MainFormCreation, ALogoClickOpensTheHomePageWithoutActivating) {
