@@ -159,7 +159,13 @@ TEST_F(MainWindowTest, SettingsThatCannotBeSavedAreShownOnceAndTheProgramStillEn
 
 TEST_F(MainWindowTest, AnUnknownAdapterIsListedAndShowsTheNoticeInsteadOfAPanel) {
   SetWindowsVersion("win98");
+  Folder.Write("Games.CFG", "[zork]\r\n[Abe]\r\n[Zap]\r\n[1942]\r\n");
   StartShown();
+  // Sorted as lstrcmpA sorts: letter case counts last; the Default entry first.
+  std::vector<std::string> titles;
+  for (const TItem& item : Items()) titles.push_back(item.Text);
+  EXPECT_EQ(titles, (std::vector<std::string>{" Default ", "1942", "Abe", "Zap", "zork"}));
+  EXPECT_EQ(Selected(), " Default ");
   std::vector<std::string> cards = OutputLines(RunDriver({"cards", Form}).Output);
   ASSERT_EQ(cards.size(), 1u);
   EXPECT_EQ(cards[0].rfind("CARD 0 selected=1 ", 0), 0u) << cards[0];
