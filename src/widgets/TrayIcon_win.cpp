@@ -56,6 +56,9 @@ struct TTrayIcon::TState {
   }
 
   void Add() { Shown = Notify(NIM_ADD); }
+  // After Explorer restarted the icon is gone and is added anew; where the message came for
+  // another reason it is still there, and is only brought up to date.
+  void AddAgain() { Shown = Notify(NIM_ADD) || Notify(NIM_MODIFY); }
   void Update() {
     if (Shown) Notify(NIM_MODIFY);
   }
@@ -88,7 +91,7 @@ struct TTrayIcon::TState {
     }
     // Explorer started again, with an empty notification area.
     if (self && message == self->TaskbarCreated && message != 0) {
-      self->Add();
+      self->AddAgain();
       return 0;
     }
     return ::DefWindowProcA(window, message, wParam, lParam);

@@ -106,9 +106,13 @@ protected:
   }
 };
 
-TEST_F(WidgetViewer, TheTrayIconIsAddedAndRemovedWhenTheProgramEnds) {
+TEST_F(WidgetViewer, TheTrayIconComesBackWhenExplorerRestartsAndGoesWhenTheProgramEnds) {
   TWineProcess viewer(Viewer(), {"--hidden"}, ExeDir());
   EXPECT_EQ(Drive({"trayicons", "1", "20000"}), "TRAYICONS 1");
+  // Explorer restarted: the notification area is empty and says so.
+  EXPECT_EQ(Drive({"explorerrestart", TrayClass}), "RESTARTED deleted=1");
+  EXPECT_EQ(Drive({"trayicons", "1", "20000"}), "TRAYICONS 1");
+  EXPECT_TRUE(PollUntil([] { return ViewerStateBits() == 3; }));
   OpenTrayMenu();
   PressInMenu({"x"});
   EXPECT_EQ(viewer.Wait(ExitTimeout), 0);
@@ -257,9 +261,16 @@ TEST_F(WidgetViewer, TheLogoPlaysOncePerTriggerAndTriggersDuringACycleAddOneMore
   EXPECT_TRUE(PollUntil([] { return LogoState().Animating; }));
   EXPECT_TRUE(PollUntil([] { return !LogoState().Animating; }, 30));
   EXPECT_EQ(LogoState().Frame, 0);
+
+  // A click on it: pressed and released inside.
+  const std::string inside = "0xA000A";  // x 10, y 10
+  EXPECT_EQ(Drive({"ask", ViewerClass, "TglAnimatedGif", std::to_string(LogoId), "0x201", "1", inside}), "RESULT 0");
+  EXPECT_EQ(Drive({"ask", ViewerClass, "TglAnimatedGif", std::to_string(LogoId), "0x202", "0", inside}), "RESULT 0");
   EXPECT_EQ(Drive({"close", ViewerClass}), "DONE");
   EXPECT_EQ(viewer.Wait(ExitTimeout), 0);
-  EXPECT_EQ(CountLines(OutputLines(viewer.Output()), "WRAP"), 3u) << viewer.Output();
+  std::vector<std::string> lines = OutputLines(viewer.Output());
+  EXPECT_EQ(CountLines(lines, "WRAP"), 3u) << viewer.Output();
+  EXPECT_EQ(CountLines(lines, "LOGO CLICK"), 1u) << viewer.Output();
 }
 
 TEST_F(WidgetViewer, TheLinkOpensItsAddressWithTheShell) {

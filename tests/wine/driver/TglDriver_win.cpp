@@ -30,8 +30,12 @@
 //                                          a virtual key, a letter is typed as that character
 //   tgldriver trayicons N TIMEOUT_MS       waits until Wine's notification area holds N icons:
 //                                          "TRAYICONS n" (the count at the end)
+//   tgldriver explorerrestart CLASS        what a restart of Explorer does to the icon of
+//                                          CLASS's window: it goes, then "TaskbarCreated"
+//                                          is broadcast
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -372,6 +376,24 @@ int TrayIconsCommand(int expected, DWORD timeoutMs) {
   return reached ? 0 : 2;
 }
 
+// The notification area forgets the icon (its owner is the window and ID 1), as a crashed
+// Explorer does, and then tells every top-level window that it is back.
+int ExplorerRestartCommand(const char* className) {
+  HWND window = ::FindWindowA(className, nullptr);
+  if (!window) {
+    std::printf("MISSING %s\n", className);
+    return 2;
+  }
+  NOTIFYICONDATAA icon{};
+  icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  icon.hWnd = window;
+  icon.uID = 1;
+  BOOL deleted = ::Shell_NotifyIconA(NIM_DELETE, &icon);
+  ::PostMessageA(HWND_BROADCAST, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+  std::printf("RESTARTED deleted=%d\n", deleted ? 1 : 0);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -403,10 +425,11 @@ int main(int argc, char** argv) {
   if (command == "popupmenu" && argc == 3) return PopupMenuCommand(std::strtoul(argv[2], nullptr, 10));
   if (command == "menus" && argc == 2) return MenusCommand();
   if (command == "menukeys" && argc >= 3) return MenuKeysCommand(argc - 2, argv + 2);
+  if (command == "explorerrestart" && argc == 3) return ExplorerRestartCommand(argv[2]);
   if (command == "trayicons" && argc == 4)
     return TrayIconsCommand(std::atoi(argv[2]), std::strtoul(argv[3], nullptr, 10));
   std::fprintf(stderr,
                "usage: tgldriver msgbox|window|shown|minimize|close|tree|click|key|toplevels|post|send|ask|"
-               "postkey|focus|cursor|popupmenu|menus|menukeys|trayicons ...\n");
+               "postkey|focus|cursor|popupmenu|menus|menukeys|trayicons|explorerrestart ...\n");
   return 1;
 }
