@@ -11,7 +11,8 @@ std::string LinkTextOf(std::string_view address) {
       break;
     }
   }
-  if (address.size() > 1 && address.back() == '/') address.remove_suffix(1);
+  // One closing slash goes; the two of a bare "http://" stay.
+  if (address.size() > 1 && address.back() == '/' && address[address.size() - 2] != '/') address.remove_suffix(1);
   return std::string(address);
 }
 
