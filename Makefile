@@ -74,6 +74,8 @@ deps:
 	[ -x /usr/lib/wine/wine64 ] || missing="$$missing wine wine64"; \
 	[ -x /usr/lib/wine/wine ] || missing="$$missing wine32:i386"; \
 	command -v xvfb-run >/dev/null || missing="$$missing xvfb xauth"; \
+	[ -e /usr/include/stb/stb_image.h ] || missing="$$missing libstb-dev"; \
+	/usr/bin/python3 -c 'import PIL' 2>/dev/null || missing="$$missing python3-pil"; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
 	  if [ "$$(id -u)" != 0 ]; then echo "run as root, or install:$$missing"; exit 1; fi; \

@@ -23,12 +23,36 @@
 //                                          prints "SHOWN ms": the time until its window of
 //                                          CLASS is visible; then closes the window
 //
+// Messages, menus and the notification area (numbers may be given in hexadecimal, 0x...):
+//   tgldriver toplevels                    every top-level window: class, visible, rect, title
+//   tgldriver post CLASS MSG WPARAM LPARAM posts a message to the top-level window of CLASS
+//   tgldriver send CLASS MSG WPARAM LPARAM TIMEOUT_MS
+//                                          sends it; "RESULT n", or TIMEOUT when the window
+//                                          has not answered in time (it may be in a menu)
+//   tgldriver ask CLASS CHILD ID MSG WPARAM LPARAM
+//                                          sends a message to a child: "RESULT n"
+//   tgldriver postkey CLASS VK             presses key VK in the top-level window of CLASS,
+//                                          through its message queue (a dialog's Esc, Enter)
+//   tgldriver focus CLASS                  the window with the keyboard focus in CLASS's
+//                                          thread: "FOCUS class id=ID text=T"
+//   tgldriver cursor X Y                   moves the mouse pointer to X, Y on the screen
+//   tgldriver popupmenu TIMEOUT_MS         waits for an open popup menu: "MENU at=l,t,w,h"
+//   tgldriver menus                        how many popup menus are open now: "MENUS n"
+//   tgldriver menukeys KEY...              presses keys in the open popup menu: a number is
+//                                          a virtual key, a letter is typed as that character
+//   tgldriver trayicons N TIMEOUT_MS       waits until Wine's notification area holds N icons:
+//                                          "TRAYICONS n" (the count at the end)
+//   tgldriver explorerrestart CLASS        what a restart of Explorer does to the icon of
+//                                          CLASS's window: it goes, then "TaskbarCreated"
+//                                          is broadcast
+//
 // The commands that act post their input and return at once, so a message box that the
 // program opens in answer does not hold the driver up; read it with msgbox or answer.
 // Windows of another process take no pointers: what the list view and the toolbar give
 // through a record is read through memory borrowed in the program's process.
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -41,12 +65,13 @@ const char* const ProgramTitle = "Tesmora Game Launcher";
 const int MessageBoxTextId = 0xFFFF;  // the static text of a standard message box
 const DWORD PollMilliseconds = 50;
 
+// What `found` gives once it gives something (a window, true), or nothing after the time-out.
 template <typename Found>
-HWND PollFor(DWORD timeoutMs, Found found) {
+auto PollFor(DWORD timeoutMs, Found found) -> decltype(found()) {
   DWORD start = ::GetTickCount();
   for (;;) {
-    if (HWND window = found()) return window;
-    if (::GetTickCount() - start >= timeoutMs) return nullptr;
+    if (auto result = found()) return result;
+    if (::GetTickCount() - start >= timeoutMs) return {};
     ::Sleep(PollMilliseconds);
   }
 }
@@ -225,6 +250,182 @@ int ChildCommand(const char* topClass, const char* childClass, int id, UINT key)
     ::SendMessageA(child, WM_KEYUP, key, 0xC0000001);
   }
   std::printf("DONE\n");
+  return 0;
+}
+
+UINT_PTR Number(const char* text) { return static_cast<UINT_PTR>(std::strtoull(text, nullptr, 0)); }
+
+BOOL CALLBACK PrintTopLevel(HWND window, LPARAM) {
+  RECT rect;
+  ::GetWindowRect(window, &rect);
+  std::printf("%s visible=%d at=%ld,%ld,%ld,%ld title=%s\n", ClassOf(window).c_str(),
+              ::IsWindowVisible(window) ? 1 : 0, rect.left, rect.top, rect.right - rect.left,
+              rect.bottom - rect.top, Escaped(WindowText(window)).c_str());
+  return TRUE;
+}
+
+int TopLevelsCommand() {
+  ::EnumWindows(&PrintTopLevel, 0);
+  return 0;
+}
+
+int PostMessageCommand(const char* className, UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND window = ::FindWindowA(className, nullptr);
+  if (!window) {
+    std::printf("MISSING %s\n", className);
+    return 2;
+  }
+  ::PostMessageA(window, message, wParam, lParam);
+  std::printf("DONE\n");
+  return 0;
+}
+
+int SendWithTimeout(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT timeoutMs) {
+  DWORD_PTR result = 0;
+  if (!::SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, timeoutMs, &result)) {
+    std::printf("TIMEOUT no answer\n");
+    return 2;
+  }
+  std::printf("RESULT %lld\n", static_cast<long long>(result));
+  return 0;
+}
+
+int SendMessageCommand(const char* className, UINT message, WPARAM wParam, LPARAM lParam, UINT timeoutMs) {
+  HWND window = ::FindWindowA(className, nullptr);
+  if (!window) {
+    std::printf("MISSING %s\n", className);
+    return 2;
+  }
+  return SendWithTimeout(window, message, wParam, lParam, timeoutMs);
+}
+
+int AskChildCommand(const char* topClass, const char* childClass, int id, UINT message, WPARAM wParam,
+                    LPARAM lParam) {
+  HWND child = FindChild(topClass, childClass, id);
+  if (!child) {
+    std::printf("MISSING %s %d\n", childClass, id);
+    return 2;
+  }
+  return SendWithTimeout(child, message, wParam, lParam, 10000);
+}
+
+void PressKey(HWND window, UINT key) {
+  ::PostMessageA(window, WM_KEYDOWN, key, 1);
+  ::PostMessageA(window, WM_KEYUP, key, 0xC0000001);
+}
+
+int PostKeyCommand(const char* className, UINT key) {
+  HWND window = ::FindWindowA(className, nullptr);
+  if (!window) {
+    std::printf("MISSING %s\n", className);
+    return 2;
+  }
+  PressKey(window, key);
+  std::printf("DONE\n");
+  return 0;
+}
+
+int FocusCommand(const char* className) {
+  HWND window = ::FindWindowA(className, nullptr);
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!window || !::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) || !info.hwndFocus) {
+    std::printf("FOCUS none\n");
+    return 2;
+  }
+  std::printf("FOCUS %s id=%d text=%s\n", ClassOf(info.hwndFocus).c_str(), ::GetDlgCtrlID(info.hwndFocus),
+              Escaped(WindowText(info.hwndFocus)).c_str());
+  return 0;
+}
+
+int CursorCommand(int x, int y) {
+  ::SetCursorPos(x, y);
+  std::printf("DONE\n");
+  return 0;
+}
+
+// The class of the windows Windows opens popup menus in.
+const char* const PopupMenuClass = "#32768";
+
+HWND OpenPopupMenu() {
+  HWND menu = ::FindWindowA(PopupMenuClass, nullptr);
+  return menu && ::IsWindowVisible(menu) ? menu : nullptr;
+}
+
+int PopupMenuCommand(DWORD timeoutMs) {
+  HWND menu = PollFor(timeoutMs, OpenPopupMenu);
+  if (!menu) {
+    std::printf("TIMEOUT no popup menu\n");
+    return 2;
+  }
+  RECT rect;
+  ::GetWindowRect(menu, &rect);
+  std::printf("MENU at=%ld,%ld,%ld,%ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+  return 0;
+}
+
+BOOL CALLBACK CountPopupMenu(HWND window, LPARAM lParam) {
+  if (ClassOf(window) == PopupMenuClass && ::IsWindowVisible(window)) ++*reinterpret_cast<int*>(lParam);
+  return TRUE;
+}
+
+int MenusCommand() {
+  int count = 0;
+  ::EnumWindows(&CountPopupMenu, reinterpret_cast<LPARAM>(&count));
+  std::printf("MENUS %d\n", count);
+  return 0;
+}
+
+// The menu runs its own loop over its thread's queue: keys posted there reach it.
+int MenuKeysCommand(int count, char** keys) {
+  HWND menu = OpenPopupMenu();
+  if (!menu) {
+    std::printf("MISSING popup menu\n");
+    return 2;
+  }
+  for (int index = 0; index < count; ++index) {
+    const char* key = keys[index];
+    if (key[0] >= '0' && key[0] <= '9')
+      PressKey(menu, static_cast<UINT>(Number(key)));
+    else
+      ::PostMessageA(menu, WM_CHAR, static_cast<unsigned char>(key[0]), 1);
+  }
+  std::printf("DONE\n");
+  return 0;
+}
+
+// Without a notification area on the desktop, Wine shows the icons in a window of its own,
+// one child window per icon.
+int TrayIconCount() {
+  HWND tray = ::FindWindowA(nullptr, "Wine System Tray");
+  int count = 0;
+  if (tray && ::IsWindowVisible(tray))
+    for (HWND icon = ::GetWindow(tray, GW_CHILD); icon; icon = ::GetWindow(icon, GW_HWNDNEXT))
+      if (::IsWindowVisible(icon)) ++count;
+  return count;
+}
+
+int TrayIconsCommand(int expected, DWORD timeoutMs) {
+  bool reached = PollFor(timeoutMs, [&] { return TrayIconCount() == expected; });
+  std::printf("TRAYICONS %d\n", TrayIconCount());
+  return reached ? 0 : 2;
+}
+
+// The notification area forgets the icon (its owner is the window and ID 1), as a crashed
+// Explorer does, and then tells every top-level window that it is back.
+int ExplorerRestartCommand(const char* className) {
+  HWND window = ::FindWindowA(className, nullptr);
+  if (!window) {
+    std::printf("MISSING %s\n", className);
+    return 2;
+  }
+  NOTIFYICONDATAA icon{};
+  icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  icon.hWnd = window;
+  icon.uID = 1;
+  BOOL deleted = ::Shell_NotifyIconA(NIM_DELETE, &icon);
+  ::PostMessageA(HWND_BROADCAST, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+  std::printf("RESTARTED deleted=%d\n", deleted ? 1 : 0);
   return 0;
 }
 
@@ -479,6 +680,25 @@ int main(int argc, char** argv) {
   if (command == "click" && argc == 5) return ChildCommand(argv[2], argv[3], std::atoi(argv[4]), 0);
   if (command == "key" && argc == 6)
     return ChildCommand(argv[2], argv[3], std::atoi(argv[4]), std::strtoul(argv[5], nullptr, 10));
+  if (command == "toplevels" && argc == 2) return TopLevelsCommand();
+  if (command == "post" && argc == 6)
+    return PostMessageCommand(argv[2], static_cast<UINT>(Number(argv[3])), Number(argv[4]),
+                              static_cast<LPARAM>(Number(argv[5])));
+  if (command == "send" && argc == 7)
+    return SendMessageCommand(argv[2], static_cast<UINT>(Number(argv[3])), Number(argv[4]),
+                              static_cast<LPARAM>(Number(argv[5])), static_cast<UINT>(Number(argv[6])));
+  if (command == "ask" && argc == 8)
+    return AskChildCommand(argv[2], argv[3], std::atoi(argv[4]), static_cast<UINT>(Number(argv[5])),
+                           Number(argv[6]), static_cast<LPARAM>(Number(argv[7])));
+  if (command == "postkey" && argc == 4) return PostKeyCommand(argv[2], static_cast<UINT>(Number(argv[3])));
+  if (command == "focus" && argc == 3) return FocusCommand(argv[2]);
+  if (command == "cursor" && argc == 4) return CursorCommand(std::atoi(argv[2]), std::atoi(argv[3]));
+  if (command == "popupmenu" && argc == 3) return PopupMenuCommand(std::strtoul(argv[2], nullptr, 10));
+  if (command == "menus" && argc == 2) return MenusCommand();
+  if (command == "menukeys" && argc >= 3) return MenuKeysCommand(argc - 2, argv + 2);
+  if (command == "explorerrestart" && argc == 3) return ExplorerRestartCommand(argv[2]);
+  if (command == "trayicons" && argc == 4)
+    return TrayIconsCommand(std::atoi(argv[2]), std::strtoul(argv[3], nullptr, 10));
   if (command == "answer" && argc == 4)
     return AnswerCommand(std::strtoul(argv[2], nullptr, 10), argv[3]);
   if (command == "items" && argc == 3) return ItemsCommand(argv[2]);
@@ -490,7 +710,9 @@ int main(int argc, char** argv) {
   if (command == "button" && argc == 4) return ButtonCommand(argv[2], std::atoi(argv[3]));
   if (command == "startup" && argc >= 5)
     return StartupCommand(argv[2], argv[3], std::strtoul(argv[4], nullptr, 10), argc - 5, argv + 5);
-  std::fprintf(stderr, "usage: tgldriver msgbox|answer|window|shown|minimize|close|tree|click|"
-                       "key|items|select|listkey|cards|pick|button|startup ...\n");
+  std::fprintf(stderr,
+               "usage: tgldriver msgbox|answer|window|shown|minimize|close|tree|click|key|items|select|"
+               "listkey|cards|pick|button|startup|toplevels|post|send|ask|postkey|focus|cursor|"
+               "popupmenu|menus|menukeys|trayicons|explorerrestart ...\n");
   return 1;
 }
