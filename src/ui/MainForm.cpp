@@ -3,6 +3,7 @@
 
 #include "app/CommandLine.h"
 #include "app/Errors.h"
+#include "app/ProductInfo.h"
 #include "app/RootUnit.h"
 #include "app/TextUtils.h"
 #include "cards/CreateCards.h"

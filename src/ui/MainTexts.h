@@ -23,7 +23,4 @@ inline constexpr const char* NoGamesAssertion = "GamesList should contains some 
 inline constexpr const char* WindowsVersionTexts[] = {
     "not supported Windows version", "Windows 95", "Windows 98", "Windows Me", "Windows 2000"};
 
-// The product's home page, opened by a click on the logo.
-inline constexpr const char* HomePageAddress = "http://www.tesmoragl.example/";
-
 }  // namespace tgl

@@ -23,14 +23,16 @@ const char* TMainToolbars::TooltipOf(int command) {
   return DefinitionOf(ActionOfCommand(command)).Hint.data();
 }
 
-TMainToolbars::TMainToolbars(HWND parent, int top, int width, const TCommonControls& controls,
-                             HFONT font) {
+TMainToolbars::TMainToolbars(HWND parent, int top, int width,
+                             const TMainWindowControls& controls, const TToolbarImages& images,
+                             HFONT font)
+    : WithImages(controls.HasFlatToolbars) {
   using namespace MainLayout;
   for (const TActionDefinition& definition : MainActions)
     Shown[definition.Action] = {true, std::string(definition.Caption), definition.ImageIndex};
   DWORD flat = controls.HasFlatToolbars ? TBSTYLE_FLAT : 0;
-  Generic = TWindowHandle(
-      CreateToolbar(parent, GenericToolbarId, GenericButtonWidth, GenericButtonHeight, flat));
+  Generic = TWindowHandle(CreateToolbar(parent, GenericToolbarId, GenericButtonWidth,
+                                        GenericButtonHeight, flat, images.Standard, nullptr));
   ::SetWindowPos(Generic.Get(), nullptr, 0, top, width, GenericToolbarPanelHeight,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   if (!controls.HasRebar) return;
@@ -48,15 +50,17 @@ TMainToolbars::TMainToolbars(HWND parent, int top, int width, const TCommonContr
   bar.cbSize = sizeof bar;
   ::SendMessageA(Rebar.Get(), RB_SETBARINFO, 0, reinterpret_cast<LPARAM>(&bar));
   IE = TWindowHandle(CreateToolbar(Rebar.Get(), IEToolbarId, IEButtonWidth, IEButtonHeight,
-                                   TBSTYLE_FLAT | TBSTYLE_TRANSPARENT));
+                                   TBSTYLE_FLAT | TBSTYLE_TRANSPARENT, images.Idle, images.Hot));
   ::SendMessageA(IE.Get(), TB_SETPARENT, reinterpret_cast<WPARAM>(parent), 0);
   SIZE size{};
   ::SendMessageA(IE.Get(), TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&size));
   // The band as the rebar of Internet Explorer 3 knows it.
   REBARBANDINFOA band{};
   band.cbSize = REBARBANDINFOA_V3_SIZE;
-  band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_STYLE | RBBIM_SIZE;
-  band.fStyle = RBBS_FIXEDSIZE | RBBS_NOGRIPPER;
+  band.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_STYLE | RBBIM_SIZE |
+               (images.Band ? RBBIM_BACKGROUND : 0);
+  band.fStyle = RBBS_FIXEDSIZE | RBBS_NOGRIPPER | RBBS_FIXEDBMP;
+  band.hbmBack = images.Band;
   band.hwndChild = IE.Get();
   band.cxMinChild = size.cx;
   band.cyMinChild = IEButtonHeight;
@@ -66,7 +70,7 @@ TMainToolbars::TMainToolbars(HWND parent, int top, int width, const TCommonContr
 }
 
 HWND TMainToolbars::CreateToolbar(HWND parent, int id, int buttonWidth, int buttonHeight,
-                                  DWORD style) {
+                                  DWORD style, HIMAGELIST images, HIMAGELIST hotImages) {
   HWND toolbar = ::CreateWindowExA(
       0, TOOLBARCLASSNAMEA, nullptr,
       WS_CHILD | WS_CLIPSIBLINGS | CCS_NODIVIDER | CCS_NOPARENTALIGN | CCS_NORESIZE |
@@ -75,6 +79,13 @@ HWND TMainToolbars::CreateToolbar(HWND parent, int id, int buttonWidth, int butt
       ::GetModuleHandleA(nullptr), nullptr);
   if (!toolbar) throw EError("Cannot create the toolbar");
   ::SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  if (WithImages && images) {
+    int imageWidth = 0, imageHeight = 0;
+    ::ImageList_GetIconSize(images, &imageWidth, &imageHeight);
+    ::SendMessageA(toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(imageWidth, imageHeight));
+    ::SendMessageA(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+    if (hotImages) ::SendMessageA(toolbar, TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(hotImages));
+  }
   ::SendMessageA(toolbar, TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonWidth, buttonHeight));
   AddButtons(toolbar);
   return toolbar;
@@ -97,7 +108,7 @@ void TMainToolbars::AddButtons(HWND toolbar) {
     TBBUTTON button{};
     if (action) {
       const TActionDefinition& definition = DefinitionOf(*action);
-      button.iBitmap = I_IMAGENONE;
+      button.iBitmap = WithImages ? definition.ImageIndex : I_IMAGENONE;
       button.idCommand = CommandOf(*action);
       button.fsState = TBSTATE_ENABLED;
       button.fsStyle = TBSTYLE_BUTTON;
@@ -129,7 +140,7 @@ void TMainToolbars::UpdateButton(HWND toolbar, TMainAction action, const TAction
   LRESULT index = ::SendMessageA(toolbar, TB_COMMANDTOINDEX, static_cast<WPARAM>(command), 0);
   if (index < 0) return;
   TBBUTTON button{};
-  button.iBitmap = I_IMAGENONE;
+  button.iBitmap = WithImages ? state.ImageIndex : I_IMAGENONE;
   button.idCommand = command;
   button.fsState = state.Enabled ? TBSTATE_ENABLED : 0;
   button.fsStyle = TBSTYLE_BUTTON;

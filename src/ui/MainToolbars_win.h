@@ -5,6 +5,7 @@
 // toolbar. Both have the same buttons in the same order, one per action; a click sends the
 // action's command to the main window.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <map>
 #include <string>
@@ -23,11 +24,21 @@ inline TMainAction ActionOfCommand(int command) {
   return static_cast<TMainAction>(command - FirstActionCommand);
 }
 
+// The images of the buttons (not owned): ImageListStandart for the generic toolbar, the
+// idle and hot images for the IE-style one, and the tile behind its band.
+struct TToolbarImages {
+  HIMAGELIST Standard = nullptr;
+  HIMAGELIST Idle = nullptr;
+  HIMAGELIST Hot = nullptr;
+  HBITMAP Band = nullptr;
+};
+
 class TMainToolbars {
 public:
   // Both toolbars under the card row of `parent`, `width` pixels wide, hidden until
   // Arrange shows one.
-  TMainToolbars(HWND parent, int top, int width, const TCommonControls& controls, HFONT font);
+  TMainToolbars(HWND parent, int top, int width, const TMainWindowControls& controls,
+                const TToolbarImages& images, HFONT font);
 
   void ShowAction(TMainAction action, const TActionState& state);
   void Arrange(bool generic);
@@ -42,7 +53,8 @@ public:
   HWND CoolBar() const { return Rebar.Get(); }
 
 private:
-  HWND CreateToolbar(HWND parent, int id, int buttonWidth, int buttonHeight, DWORD style);
+  HWND CreateToolbar(HWND parent, int id, int buttonWidth, int buttonHeight, DWORD style,
+                     HIMAGELIST images, HIMAGELIST hotImages);
   void AddButtons(HWND toolbar);
   int StringIndex(HWND toolbar, const std::string& caption);
   void UpdateButton(HWND toolbar, TMainAction action, const TActionState& state, bool sameLook);
@@ -52,6 +64,7 @@ private:
   TWindowHandle IE;
   std::map<HWND, std::map<std::string, int>> Strings;  // caption indices per toolbar
   std::map<TMainAction, TActionState> Shown;  // what the buttons show
+  bool WithImages;
 };
 
 }  // namespace tgl

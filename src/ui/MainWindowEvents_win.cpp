@@ -75,6 +75,10 @@ LRESULT TMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
     case WM_CTLCOLORSTATIC:
       return OnColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_MEASUREITEM:
+      return OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+    case WM_DRAWITEM:
+      return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_CONTEXTMENU:
       OnContextMenu(reinterpret_cast<HWND>(wParam), lParam);
       return 0;
@@ -170,7 +174,17 @@ void TMainWindow::OnContextMenu(HWND window, LPARAM position) {
     ::ClientToScreen(window, &point);
   }
   Form->GameListPopupPopup();
-  GamePopup.Track(Window, point);
+  GamePopup->Track(Window, point);
+}
+
+LRESULT TMainWindow::OnMeasureItem(MEASUREITEMSTRUCT& measure) {
+  if (GamePopup->Measure(measure)) return TRUE;
+  return ::DefWindowProcA(Window, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
+}
+
+LRESULT TMainWindow::OnDrawItem(const DRAWITEMSTRUCT& draw) {
+  if (GamePopup->Draw(draw)) return TRUE;
+  return ::DefWindowProcA(Window, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
 }
 
 // The drop handle goes back to the shell before the logic runs, whatever it does.

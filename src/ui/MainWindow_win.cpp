@@ -4,9 +4,11 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "ResourceIds.h"
 #include "app/Errors.h"
 #include "app/RootUnit.h"
 #include "platform/Platform.h"
+#include "ui/AboutBox_win.h"
 #include "ui/MainLayout.h"
 #include "ui/MainTexts.h"
 #include "ui/Win32ComboBox_win.h"
@@ -23,6 +25,8 @@ const char* const MainWindowProperty = "TglMainWindow";
 const COLORREF Blue = RGB(0, 0, 255);
 const COLORREF Fuchsia = RGB(255, 0, 255);
 const char* const UnsupportedCardText = "Your videocard isn't supported by \rTesmora Game Launcher";
+// The hand over a game under the mouse, from the program's resources.
+const char* const HandCursorResource = "HANDCURSOR";
 
 // Single fixed border, system menu and minimise box only. Not clipping its children: a
 // group box of a tuning panel leaves its inside to be painted by what lies beneath it.
@@ -34,7 +38,7 @@ void RegisterMainWindowClass(HINSTANCE instance, WNDPROC procedure) {
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
   windowClass.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512) /* IDC_ARROW */);
-  windowClass.hIcon = ::LoadIconA(instance, MAKEINTRESOURCEA(1));
+  windowClass.hIcon = ::LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = MainWindowClass;
   if (!::RegisterClassA(&windowClass)) throw EError("Cannot register the main window class");
@@ -49,10 +53,12 @@ RECT Bounds(int left, int top, int width, int height) {
 TMainWindow::TMainWindow(HINSTANCE instance, TInstanceMutex& mutex, const TFrameRegistry& frames)
     : Mutex(mutex),
       Frames(frames),
-      Controls(InitializeCommonControls()),
-      NormalFont(CreateFont("MS Sans Serif", -11, false)),
-      BoldFont(CreateFont("MS Sans Serif", -11, true)),
-      NoticeFont(CreateFont("Arial", -16, true)) {
+      Controls(InitializeMainWindowControls()),
+      StandardImages(TImageList::FromBitmap(StandardImagesResource, StandardImageWidth)),
+      IdleImages(TImageList::FromBitmap(IdleImagesResource, ToolbarImageWidth)),
+      HotImages(TImageList::FromBitmap(HotImagesResource, ToolbarImageWidth)),
+      BandBitmap(static_cast<HBITMAP>(::LoadImageA(instance, BandBitmapResource, IMAGE_BITMAP,
+                                                   0, 0, LR_DEFAULTCOLOR))) {
   RegisterMainWindowClass(instance, &TMainWindow::WindowProc);
   RECT outer{0, 0, MainLayout::ClientWidth, MainLayout::ClientHeight};
   ::AdjustWindowRectEx(&outer, MainWindowStyle, FALSE, 0);
@@ -62,6 +68,7 @@ TMainWindow::TMainWindow(HINSTANCE instance, TInstanceMutex& mutex, const TFrame
                              nullptr, instance, this);
   if (!Window) throw EError("Cannot create the main window");
   CreateControls();
+  CreateWidgets();
   Form = std::make_unique<TTesmoraGLxForm>(*this, Frames);
   Games->OnMouseDown = [this] { Form->GamesListMouseDown(); };
   Games->OnKeyDown = [this](int key, TShiftState shift) {
@@ -81,7 +88,7 @@ HWND TMainWindow::CreateChild(const char* className, const char* text, DWORD sty
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                  ::GetModuleHandleA(nullptr), nullptr);
   if (!child) throw EError("Cannot create the main window's controls");
-  ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(NormalFont.Get()), FALSE);
+  ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(Fonts.Normal.Get()), FALSE);
   return child;
 }
 
@@ -101,10 +108,12 @@ void TMainWindow::CreateControls() {
   TitleLabel = CreateChild("STATIC", "Game Title", SS_LEFT | SS_NOPREFIX | SS_LEFTNOWORDWRAP,
                            GameTitleLabelLeft, CardLabelTop,
                            toolbarsWidth - GameTitleLabelLeft - 4, 13, TitleLabelId);
-  ::SendMessageA(TitleLabel, WM_SETFONT, reinterpret_cast<WPARAM>(BoldFont.Get()), FALSE);
+  ::SendMessageA(TitleLabel, WM_SETFONT, reinterpret_cast<WPARAM>(Fonts.Bold.Get()), FALSE);
 
+  TToolbarImages images{StandardImages.Get(), IdleImages.Get(), HotImages.Get(),
+                        BandBitmap.Get()};
   Toolbars = std::make_unique<TMainToolbars>(Window, Panel3Height, toolbarsWidth, Controls,
-                                             NormalFont.Get());
+                                             images, Fonts.Normal.Get());
 
   const int panelsHeight = ClientHeight - ToolbarPanelHeight - StatusBarHeight;
   Games = std::make_unique<TrlListView>(
@@ -112,20 +121,50 @@ void TMainWindow::CreateControls() {
       Bounds(GamesPanelBorder, ToolbarPanelHeight + GamesPanelBorder,
              GamesPanelWidth - 2 * GamesPanelBorder, panelsHeight - 2 * GamesPanelBorder),
       GamesListId, Controls.HasFlatToolbars);
-  ::SendMessageA(Games->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(NormalFont.Get()), FALSE);
+  ::SendMessageA(Games->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(Fonts.Normal.Get()), FALSE);
+  if (Controls.HasHotCursor)
+    ::SendMessageA(Games->Handle(), LVM_SETHOTCURSOR, 0,
+                   reinterpret_cast<LPARAM>(::LoadCursorA(::GetModuleHandleA(nullptr),
+                                                          HandCursorResource)));
   Details = std::make_unique<TPanelWindow>(
       Window,
       Bounds(GamesPanelWidth, ToolbarPanelHeight, ClientWidth - GamesPanelWidth, panelsHeight),
       DetailsPanelId);
   Notice = std::make_unique<TNoticeLabel>(Details->Handle(), UnsupportedCardText,
-                                          NoticeFont.Get(), Fuchsia);
+                                          Fonts.Notice.Get(), Fuchsia);
   FramePanel = std::make_unique<TWin32FramePanel>(Details->Handle());
 
   StatusBar = CreateChild(STATUSCLASSNAMEA, "", 0, 0, ClientHeight - StatusBarHeight,
                           ClientWidth, StatusBarHeight, StatusBarId);
   int parts[] = {StatusVersionPanelWidth, -1};
   ::SendMessageA(StatusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+  GamePopup = std::make_unique<TGameListPopup>(StandardImages.Get(), Fonts.Normal.Get(),
+                                               Fonts.Bold.Get());
   ::SetFocus(Games->Handle());
+}
+
+// The logo at the right of the top strip, and the tray icon: their events go to the logic
+// once it exists.
+void TMainWindow::CreateWidgets() {
+  using namespace MainLayout;
+  Logo = std::make_unique<TAnimatedGif>(
+      Window,
+      Bounds(ClientWidth - LogoPanelWidth + (LogoPanelWidth - LogoSize) / 2,
+             (ToolbarPanelHeight - LogoSize) / 2, LogoSize, LogoSize));
+  Logo->SetSpeed(75);
+  Logo->LoadFromResource(LogoResource);
+  Logo->SetOnWrapAnimation([this] {
+    if (Form) Form->GIFLogoImageWrapAnimation();
+  });
+  Logo->SetOnClick([this] {
+    if (Form) Form->GIFLogoImageClick();
+  });
+  TTrayHandlers handlers;
+  handlers.ShowApplication = [this] { Form->ShowApplicationClick(); };
+  handlers.Execute = [this](TMainAction action) { Form->ExecuteAction(action); };
+  handlers.Exit = [this] { Form->Exit1Click(); };
+  handlers.Hint = [this](const std::string& hint) { ShowHint(hint); };
+  Tray = std::make_unique<TMainTray>(Window, StandardImages.Get(), std::move(handlers));
 }
 
 void TMainWindow::SetCaption(const std::string& caption) {
@@ -159,12 +198,15 @@ void TMainWindow::SetCardDropDownCount(int rows) { SetDropDownRows(CardBox, rows
 
 void TMainWindow::ShowAction(TMainAction action, const TActionState& state) {
   Toolbars->ShowAction(action, state);
-  GamePopup.ShowAction(action, state);
+  GamePopup->ShowAction(action, state);
+  Tray->ShowAction(action, state);
 }
 
-void TMainWindow::SetGamePopupItemsEnabled(bool enabled) { GamePopup.SetGameItemsEnabled(enabled); }
+void TMainWindow::SetGamePopupItemsEnabled(bool enabled) {
+  GamePopup->SetGameItemsEnabled(enabled);
+}
 
-void TMainWindow::CheckViewStyleItem(int tag) { GamePopup.CheckViewStyle(tag); }
+void TMainWindow::CheckViewStyleItem(int tag) { GamePopup->CheckViewStyle(tag); }
 
 void TMainWindow::ArrangeToolbars(bool generic, int toolbarPanelHeight) {
   using namespace MainLayout;
@@ -176,8 +218,10 @@ void TMainWindow::ArrangeToolbars(bool generic, int toolbarPanelHeight) {
                ClientWidth - GamesPanelWidth, panelsHeight, TRUE);
 }
 
-// The popup menus carry no images yet.
-void TMainWindow::SetMenuImages(bool) {}
+void TMainWindow::SetMenuImages(bool visible) {
+  GamePopup->SetShowImages(visible);
+  Tray->SetShowImages(visible);
+}
 
 void TMainWindow::AcceptDroppedFiles() { ::DragAcceptFiles(Window, TRUE); }
 
@@ -216,17 +260,14 @@ void TMainWindow::TerminateApplication() {
   ::PostQuitMessage(0);
 }
 
-void TMainWindow::SetTrayMenu(bool) {}
+void TMainWindow::SetTrayMenu(bool present) { Tray->SetMenuPresent(present); }
 
-bool TMainWindow::IsLogoAnimating() const { return false; }
+bool TMainWindow::IsLogoAnimating() const { return Logo->IsAnimating(); }
 
-void TMainWindow::StartLogoAnimation() {}
+void TMainWindow::StartLogoAnimation() { Logo->Start(); }
 
-void TMainWindow::StopLogoAnimation() {}
+void TMainWindow::StopLogoAnimation() { Logo->Stop(); }
 
-void TMainWindow::ShowAboutBox() {
-  std::string text = std::string(ProgramTitle) + "\rVersion 1.0.3 from 02-Dec-2001";
-  ::MessageBoxA(Window, text.c_str(), ProgramTitle, MB_OK | MB_ICONINFORMATION);
-}
+void TMainWindow::ShowAboutBox() { TAboutBox::Execute(Window); }
 
 }  // namespace tgl

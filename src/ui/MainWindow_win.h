@@ -13,15 +13,19 @@
 #include "config/StringList.h"
 #include "ui/CommonControls_win.h"
 #include "ui/GameListPopup_win.h"
-#include "ui/GdiObject_win.h"
+#include "ui/MainFonts_win.h"
 #include "ui/MainForm.h"
 #include "ui/MainToolbars_win.h"
+#include "ui/MainTray_win.h"
 #include "ui/MainView.h"
 #include "ui/NoticeLabel_win.h"
 #include "ui/PanelWindow_win.h"
 #include "ui/Win32FramePanel_win.h"
 #include "ui/WindowHandle_win.h"
 #include "ui/rlListView_win.h"
+#include "widgets/AnimatedGif_win.h"
+#include "widgets/GdiObjects_win.h"
+#include "widgets/ImageList_win.h"
 
 namespace tgl {
 
@@ -76,12 +80,15 @@ private:
   static LRESULT CALLBACK CardBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void CreateControls();
+  void CreateWidgets();
   HWND CreateChild(const char* className, const char* text, DWORD style, int left, int top,
                    int width, int height, int id = 0);
   void OnCommand(int id, int code);
   LRESULT OnNotify(const NMHDR& header);
   LRESULT OnColorStatic(HDC context, HWND control);
   void OnContextMenu(HWND window, LPARAM position);
+  LRESULT OnMeasureItem(MEASUREITEMSTRUCT& measure);
+  LRESULT OnDrawItem(const DRAWITEMSTRUCT& draw);
   void OnDropFiles(HDROP drop);
   void OnMenuSelect(UINT item, UINT flags, HMENU menu);
   void OnMinimized();
@@ -93,10 +100,13 @@ private:
   TInstanceMutex& Mutex;
   const TFrameRegistry& Frames;
   HWND Window = nullptr;
-  TCommonControls Controls;
-  TFont NormalFont;
-  TFont BoldFont;
-  TFont NoticeFont;
+  TMainWindowControls Controls;
+  TMainFonts Fonts;
+  // ImageListStandart, ImageListIdle, ImageListHigh and the band's tile.
+  TImageList StandardImages;
+  TImageList IdleImages;
+  TImageList HotImages;
+  TGdiObject<HBITMAP> BandBitmap;
   HWND CardBox = nullptr;
   WNDPROC CardBoxBase = nullptr;
   HWND TitleLabel = nullptr;
@@ -106,7 +116,9 @@ private:
   std::unique_ptr<TPanelWindow> Details;
   std::unique_ptr<TNoticeLabel> Notice;
   std::unique_ptr<TWin32FramePanel> FramePanel;
-  TGameListPopup GamePopup;
+  std::unique_ptr<TGameListPopup> GamePopup;
+  std::unique_ptr<TAnimatedGif> Logo;
+  std::unique_ptr<TMainTray> Tray;
   std::string Hint;
   bool FormShown = false;
   bool Terminating = false;

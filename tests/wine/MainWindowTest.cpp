@@ -342,6 +342,82 @@ TEST_F(RunTest, EnterOnTheDefaultEntryAppliesAndStartsNothing) {
   EXPECT_EQ(WaitForExit(), 0);
 }
 
+// The tray icon's menu opens on a right click while the window is away: the driver posts
+// the icon's callback message as the shell would.
+class TrayTest : public MainWindowTest {
+protected:
+  static std::string Drive(const std::vector<std::string>& arguments) {
+    std::string output = RunDriver(arguments).Output;
+    while (!output.empty() && (output.back() == '\n' || output.back() == '\r')) output.pop_back();
+    return output;
+  }
+  static void OpenTrayMenu() {
+    ASSERT_EQ(Drive({"post", TrayClass, TrayCallback, "1", RightButtonUp}), "DONE");
+    ASSERT_EQ(Drive({"popupmenu", "20000"}).rfind("MENU at=", 0), 0u);
+  }
+  static bool MenusClosed() {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      if (Drive({"menus"}) == "MENUS 0") return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return false;
+  }
+  static constexpr const char* TrayClass = "TglTrayIcon";
+  static constexpr const char* TrayCallback = "0x8001";  // WM_APP + 1
+  static constexpr const char* RightButtonUp = "0x205";
+  static constexpr const char* LeftDoubleClick = "0x203";
+};
+
+TEST_F(TrayTest, TheTrayMenuShowsTheHiddenWindowAndExitEndsWithoutTheQuestion) {
+  SetWindowsVersion("win98");
+  Folder.Write("Cards.CFG", WineGeForceCatalogue);
+  Start({"/minimized"});
+  ASSERT_EQ(Drive({"trayicons", "1", "30000"}), "TRAYICONS 1");
+  EXPECT_NE(Drive({"window", Form, "5000"}).find("visible=0"), std::string::npos);
+
+  OpenTrayMenu();
+  ASSERT_EQ(Drive({"menukeys", "s"}), "DONE");  // Show Game Launcher
+  ASSERT_EQ(RunDriver({"shown", Form, "20000"}).ExitCode, 0);
+  EXPECT_EQ(TextOf(WindowLine("msctls_statusbar32")), "Windows 98");
+
+  // Edited values, then Exit from the tray: no question, the edits are lost, the settings
+  // are saved, and the icon goes.
+  ASSERT_EQ(RunDriver({"click", Form, "Button", PalettedCheck}).ExitCode, 0);
+  ASSERT_EQ(RunDriver({"minimize", Form}).ExitCode, 0);
+  OpenTrayMenu();
+  ASSERT_EQ(Drive({"menukeys", "x"}), "DONE");
+  EXPECT_EQ(WaitForExit(), 0);
+  EXPECT_EQ(RunDriver({"msgbox", "1000"}).ExitCode, 2) << "no question";
+  EXPECT_FALSE(Holds("DX 8bit textures")) << GamesFile();
+  EXPECT_TRUE(Holds("[%%Configuration]\r\nConfirmSaving=1\r\n")) << GamesFile();
+  EXPECT_EQ(Drive({"trayicons", "0", "20000"}), "TRAYICONS 0");
+}
+
+TEST_F(TrayTest, WhileTheAboutBoxIsOpenTheTrayIconHasNoMenuAndCannotShowTheWindow) {
+  SetWindowsVersion("win98");
+  Start({"/minimized"});
+  ASSERT_EQ(Drive({"trayicons", "1", "30000"}), "TRAYICONS 1");
+  OpenTrayMenu();
+  ASSERT_EQ(Drive({"menukeys", "a"}), "DONE");  // About
+  ASSERT_EQ(Drive({"shown", "#32770", "20000"}).rfind("WINDOW", 0), 0u);
+  EXPECT_EQ(Drive({"send", TrayClass, TrayCallback, "1", RightButtonUp, "10000"}), "RESULT 0");
+  EXPECT_EQ(Drive({"menus"}), "MENUS 0");
+  EXPECT_EQ(Drive({"send", TrayClass, TrayCallback, "1", LeftDoubleClick, "10000"}), "RESULT 0");
+  EXPECT_NE(Drive({"window", Form, "5000"}).find("visible=0"), std::string::npos);
+
+  // The box closed: the menu is back, and a double click shows the window.
+  EXPECT_EQ(Drive({"postkey", "#32770", "27"}), "DONE");
+  ASSERT_TRUE(MenusClosed());
+  std::string shown;
+  for (int attempt = 0; attempt < 50 && shown.rfind("WINDOW", 0) != 0; ++attempt) {
+    Drive({"send", TrayClass, TrayCallback, "1", LeftDoubleClick, "10000"});
+    shown = Drive({"shown", Form, "200"});
+  }
+  EXPECT_EQ(shown.rfind("WINDOW", 0), 0u) << shown;
+  EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
+  EXPECT_EQ(WaitForExit(), 0);
+}
+
 TEST_F(MainWindowTest, MinimizedStartsHiddenAndASecondStartShowsIt) {
   SetWindowsVersion("win98");
   Start({"/MINIMIZED"});
