@@ -101,11 +101,17 @@ void CardChange(benchmark::State& state) {
   window.Create();
   window.View.Games.MoveSelection(window.GameIndex(GameCount / 2));
   int next = 1;
+  const TrlCardConfig* previous = window.Form->Hub()->CurrentCard();
   for (auto _ : state) {
     window.View.SetCardIndex(next);
     window.Form->DevicesComboChange();
     next = 1 - next;
   }
+  const TFieldHub& hub = *window.Form->Hub();
+  if (hub.CurrentCard() == previous && state.iterations() % 2 == 1)
+    state.SkipWithError("the card did not change");
+  if (!hub.Frame() || hub.ProfileName() != GameTitle(GameCount / 2))
+    state.SkipWithError("no panel, or not the game's values");
 }
 
 void Configure(benchmark::internal::Benchmark* benchmark) {
