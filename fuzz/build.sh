@@ -4,9 +4,10 @@
 #   mkdir -p build/fuzz/corpus
 #   build/fuzz/fuzz/options_fuzz -max_total_time=600 -timeout=10 build/fuzz/corpus resources
 #   build/fuzz/fuzz/profile_file_fuzz -max_total_time=600 build/fuzz/profiles fuzz/corpus/profiles
+#   build/fuzz/fuzz/restore_journal_fuzz -max_total_time=600 build/fuzz/journals fuzz/corpus/journals
 set -e
 cd "$(dirname "$0")/.."
 cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DTGL_FUZZ=ON \
   "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
-cmake --build build/fuzz -j2 --target options_fuzz profile_file_fuzz
+cmake --build build/fuzz -j2 --target options_fuzz profile_file_fuzz restore_journal_fuzz

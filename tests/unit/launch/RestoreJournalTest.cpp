@@ -100,6 +100,13 @@ TEST(JournalTextTest, ForeignTextsAreRefused) {
   EXPECT_TRUE(ParseJournalText(valid));
 }
 
+TEST(JournalTextTest, TheFuzzSeedIsAWholeJournal) {
+  std::optional<TJournalEntries> seed =
+      ParseJournalText(ReadBytes(std::string(TGL_SOURCE_DIR) + "/fuzz/corpus/journals/three.journal"));
+  ASSERT_TRUE(seed);
+  EXPECT_EQ(seed->size(), 3u);
+}
+
 class RestoreJournalFileTest : public TCoreTest {
 protected:
   TRestoreJournal Journal{TRestoreJournal::DefaultPath()};

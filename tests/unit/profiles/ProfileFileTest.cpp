@@ -194,6 +194,12 @@ TEST_F(ProfileFileTest, FilesThatAreNotProfilesOrAreDamagedAreRefusedWithTheirRe
             (TGameProfile{"Q", "", "", "", {{"GeForce", {{"A", "1"}}}}}));
 }
 
+TEST_F(ProfileFileTest, TheFuzzSeedsAreProfiles) {
+  for (const char* seed : {"arena.tgp", "minimal.tgp"})
+    EXPECT_NO_THROW(ReadProfileFile(std::string(TGL_SOURCE_DIR) + "/fuzz/corpus/profiles/" + seed))
+        << seed;
+}
+
 TEST_F(ProfileFileTest, AFileThatCannotBeReadOrWrittenIsAnError) {
   EXPECT_THROW(ReadProfileFile(Folder.Path() + "missing.tgp"), EError);
   UseFixture("Games.CFG");
