@@ -49,8 +49,8 @@ std::string EntriesText(const char* heading, const TJournalEntries& entries) {
   size_t listed = std::min(entries.size(), MaxListedEntries);
   for (size_t i = 0; i < listed; ++i) {
     const TJournalEntry& entry = entries[i];
-    text += "\r" + RegistryValueText(entry.Value) + ": should be " +
-            (entry.Previous ? DescribeRegistryData(entry.Previous) : std::string("absent"));
+    text.append("\r").append(RegistryValueText(entry.Value)).append(": should be ");
+    text.append(entry.Previous ? DescribeRegistryData(entry.Previous) : std::string("absent"));
   }
   if (entries.size() > listed)
     text += Format("\r... and %d more.", {std::to_string(entries.size() - listed)});

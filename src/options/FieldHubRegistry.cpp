@@ -127,7 +127,7 @@ std::optional<TUnappliedValue> CheckValue(TRegistry& registry, const TPlannedVal
   TUnappliedValue unapplied;
   unapplied.Caption = planned.Option->Caption();
   unapplied.Wanted = planned.Data ? DescribeRegistryData(planned.Data)
-                                  : "\"" + planned.Option->Value() + "\"";
+                                  : QuotedText(planned.Option->Value());
   if (!planned.HasLocation) {
     unapplied.Location = "no registry location";
     unapplied.Found = "nothing";

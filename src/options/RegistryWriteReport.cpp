@@ -48,7 +48,7 @@ std::string DataText(const TRegistryData& data) {
     return std::to_string(IntegerOfBytes(std::span<const uint8_t, 4>(bytes.data(), 4)));
   if (data.Type == TRegDataType::rdString || data.Type == TRegDataType::rdExpandString) {
     auto end = std::find(bytes.begin(), bytes.end(), uint8_t(0));
-    return "\"" + std::string(bytes.begin(), end) + "\"";
+    return QuotedText(std::string(bytes.begin(), end));
   }
   return bytes.empty() ? "(no data)" : HexBytes(bytes);
 }

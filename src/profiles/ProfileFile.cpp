@@ -39,7 +39,7 @@ bool IsQuote(char c) { return c == '"' || c == '\''; }
 std::string ValueText(std::string_view value) {
   bool quoted = value.size() >= 2 && IsQuote(value.front()) && value.back() == value.front();
   if (!value.empty() && (IsBlank(value.front()) || IsBlank(value.back()) || quoted))
-    return "\"" + std::string(value) + "\"";
+    return QuotedText(value);
   return std::string(value);
 }
 
