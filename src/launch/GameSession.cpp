@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/Errors.h"
 #include "app/Log.h"
 #include "app/TextUtils.h"
 #include "launch/RegistryRestore.h"
@@ -20,8 +21,8 @@ constexpr const char* RecoveredText =
 constexpr const char* RecoveryFailedHeading =
     "Tesmora Game Launcher ended while a game was running. These driver settings changed "
     "for that game could not be restored:";
-constexpr const char* AfterGameFailedHeading =
-    "These driver settings could not be restored after the game:";
+constexpr const char* RestoreFailedHeading =
+    "These driver settings could not be restored:";
 constexpr const char* TriedAgainText = "They will be restored at the next start.";
 constexpr const char* DamagedText =
     "The record of driver settings to restore after a game cannot be read whole, so "
@@ -77,7 +78,13 @@ TGameSession::~TGameSession() {
   }
 }
 
+TGameSession::TBusyScope TGameSession::EnterCall() {
+  if (Busy) Abort();
+  return TBusyScope(Busy);
+}
+
 void TGameSession::RecoverAtStartup() {
+  TBusyScope busy = EnterCall();
   Journal.RemoveUnfinished();
   std::optional<TJournalEntries> entries;
   try {
@@ -106,15 +113,21 @@ void TGameSession::RecoverAtStartup() {
 }
 
 bool TGameSession::SettleBeforeWrite() {
+  TBusyScope busy = EnterCall();
+  return Settle();
+}
+
+bool TGameSession::Settle() {
   if (FState != TGameState::gsWaiting) return true;
   if (!Host.Confirm(Format(PendingRestoreQuestion, {GameTitle}))) return false;
-  RestoreNow();
+  RestoreWaitingGame();
   return true;
 }
 
 TRunResult TGameSession::Run(TFieldHub& hub, const TrlProgramConfig& game,
                              const TRunOptions& options) {
-  if (!SettleBeforeWrite()) return TRunResult::rrCancelled;
+  TBusyScope busy = EnterCall();
+  if (!Settle()) return TRunResult::rrCancelled;
   if (options.WriteRegistry) {
     TRegistryWritePlan plan = hub.PlanRegistryWrite();
     if (options.RestoreWhenEnded) {
@@ -136,12 +149,12 @@ TRunResult TGameSession::Run(TFieldHub& hub, const TrlProgramConfig& game,
     try {
       report = hub.WriteToRegistry(plan);
     } catch (...) {
-      RestoreRecorded(AfterGameFailedHeading);
+      RestoreRecorded(RestoreFailedHeading);
       throw;
     }
     FState = TGameState::gsRegistryWritten;
     if (!report.AllApplied() && !Host.Confirm(UnappliedValuesText(report, true))) {
-      RestoreRecorded(AfterGameFailedHeading);
+      RestoreRecorded(RestoreFailedHeading);
       return TRunResult::rrCancelled;
     }
   }
@@ -149,7 +162,7 @@ TRunResult TGameSession::Run(TFieldHub& hub, const TrlProgramConfig& game,
   TStartedProgram started = Host.StartProgram(game.Path, game.Parameters, FolderOf(game.Path));
   if (!started.Started) {
     Host.ShowMessage(LaunchErrorText, TMessageKind::mkError);
-    RestoreRecorded(AfterGameFailedHeading);
+    RestoreRecorded(RestoreFailedHeading);
     return TRunResult::rrStartFailed;
   }
   FState = TGameState::gsGameStarted;
@@ -163,7 +176,8 @@ TRunResult TGameSession::Run(TFieldHub& hub, const TrlProgramConfig& game,
 }
 
 bool TGameSession::Apply(TFieldHub& hub) {
-  if (!SettleBeforeWrite()) return false;
+  TBusyScope busy = EnterCall();
+  if (!Settle()) return false;
   TRegistryWriteReport report = hub.WriteToRegistry();
   if (!report.AllApplied())
     Host.ShowMessage(UnappliedValuesText(report, false), TMessageKind::mkWarning);
@@ -200,16 +214,24 @@ bool TGameSession::GameHasEnded() {
 }
 
 void TGameSession::Poll() {
-  if (FState != TGameState::gsWaiting || !GameHasEnded()) return;
-  RestoreNow();
+  if (Busy || FState != TGameState::gsWaiting || !GameHasEnded()) return;
+  {
+    TBusyScope busy = EnterCall();
+    RestoreWaitingGame();
+  }
   Host.GameEnded();
 }
 
 void TGameSession::RestoreNow() {
+  TBusyScope busy = EnterCall();
+  RestoreWaitingGame();
+}
+
+void TGameSession::RestoreWaitingGame() {
   if (FState != TGameState::gsWaiting) return;
   Host.StopWatching();
   ReleaseProcess();
-  RestoreRecorded(AfterGameFailedHeading);
+  RestoreRecorded(RestoreFailedHeading);
   Host.ShowStatus("");
 }
 

@@ -86,12 +86,19 @@ public:
   // Puts a waiting game's settings back now, without waiting for its end.
   void RestoreNow();
 
+  // True while a call of the session runs. Its questions and messages are modal boxes
+  // whose message loop may deliver a timer, a handed-over request or a click: Run and Apply
+  // then end in the silent abort, and Poll does nothing.
+  bool IsBusy() const { return Busy; }
+
   TGameState State() const { return FState; }
   bool IsWaiting() const { return FState == TGameState::gsWaiting; }
   // The status bar's text; empty unless a game is being waited for.
   std::string StatusText() const;
 
 private:
+  bool Settle();
+  void RestoreWaitingGame();
   void StartWaiting(const TrlProgramConfig& game, std::optional<TProcessToken> process);
   bool GameHasEnded();
   void ReleaseProcess();
@@ -102,7 +109,22 @@ private:
   // The journal an earlier restore left with the values it could not put back.
   std::optional<TJournalEntries> LoadUnfinishedRestore();
 
+  // Marks the session busy for one call.
+  class TBusyScope {
+  public:
+    explicit TBusyScope(bool& busy) : Flag(busy) { Flag = true; }
+    ~TBusyScope() { Flag = false; }
+    TBusyScope(const TBusyScope&) = delete;
+    TBusyScope& operator=(const TBusyScope&) = delete;
+
+  private:
+    bool& Flag;
+  };
+  // The silent abort when a call is already running.
+  TBusyScope EnterCall();
+
   TGameHost& Host;
+  bool Busy = false;
   TRestoreJournal Journal;
   TGameState FState = TGameState::gsIdle;
   TJournalEntries Recorded;

@@ -296,7 +296,7 @@ TEST_F(GameSessionTest, ValuesThatCannotBeRestoredStayInTheJournalForTheNextStar
   EXPECT_EQ(Host.GamesEnded, 1);
   ASSERT_EQ(Host.Shown.size(), 1u);
   EXPECT_TRUE(Host.Shown[0].Text.starts_with(
-      "These driver settings could not be restored after the game:\r"
+      "These driver settings could not be restored:\r"
       "\rHKEY_CURRENT_USER\\Software\\Tesmora\\Number: should be REG_DWORD 7"));
   EXPECT_TRUE(Host.Shown[0].Text.ends_with(
       "\rHKEY_CURRENT_USER\\Software\\Tesmora\\New\\Fresh: should be absent"
@@ -317,6 +317,31 @@ TEST_F(GameSessionTest, ValuesThatCannotBeRestoredStayInTheJournalForTheNextStar
   Session.Poll();
   ExpectEarlierValues();
   EXPECT_FALSE(Folder.Exists(JournalName));
+}
+
+TEST_F(GameSessionTest, CallsThatArriveWhileTheSessionAsksAreRefusedSilently) {
+  RunWithRestore();
+  Host.EndLastProcess();
+  int nestedAborts = 0;
+  Host.WhileAsking = [&] {
+    Session.Poll();  // the wait's callback does nothing now
+    try {
+      Session.Run(Hub, Game, {true, true});
+    } catch (const EAbort&) {
+      ++nestedAborts;
+    }
+    EXPECT_THROW(Session.Apply(Hub), EAbort);
+  };
+  Host.Answers = {false};
+  EXPECT_FALSE(Session.SettleBeforeWrite());
+  EXPECT_EQ(nestedAborts, 1);
+  EXPECT_EQ(Session.State(), TGameState::gsWaiting);
+  EXPECT_EQ(Host.Started.size(), 1u);
+  EXPECT_FALSE(Session.IsBusy());
+
+  Host.WhileAsking = nullptr;
+  Session.Poll();
+  EXPECT_EQ(Session.State(), TGameState::gsIdle);
 }
 
 TEST_F(GameSessionTest, RestoreNowEndsTheWaitWithoutTheGamesEnd) {

@@ -3,6 +3,7 @@
 // kinds in HKEY_CURRENT_USER\Software\Tesmora, and a host with scripted answers that records
 // what the session asked of it.
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -42,6 +43,7 @@ public:
   void StopWatching() override { Watching = false; }
   bool Confirm(const std::string& text) override {
     Questions.push_back(text);
+    if (WhileAsking) WhileAsking();
     if (Answers.empty()) throw std::runtime_error("unexpected question: " + text);
     bool answer = Answers.front();
     Answers.pop_front();
@@ -75,6 +77,8 @@ public:
   std::vector<TShownMessage> Shown;
   std::string Status;
   int GamesEnded = 0;
+  // Runs inside a question, as the message loop of a modal box may.
+  std::function<void()> WhileAsking;
 };
 
 class TLaunchTest : public TCoreTest {
