@@ -23,7 +23,7 @@ constexpr const char* RecoveryFailedHeading =
     "for that game could not be restored:";
 constexpr const char* RestoreFailedHeading =
     "These driver settings could not be restored:";
-constexpr const char* TriedAgainText = "They will be restored at the next start.";
+constexpr const char* TriedAgainText = "Tesmora Game Launcher tries again at its next start.";
 constexpr const char* DamagedText =
     "The record of driver settings to restore after a game cannot be read whole, so "
     "nothing was restored from it.\rIt has been kept as %s.";

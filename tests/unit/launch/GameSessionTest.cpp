@@ -300,7 +300,7 @@ TEST_F(GameSessionTest, ValuesThatCannotBeRestoredStayInTheJournalForTheNextStar
       "\rHKEY_CURRENT_USER\\Software\\Tesmora\\Number: should be REG_DWORD 7"));
   EXPECT_TRUE(Host.Shown[0].Text.ends_with(
       "\rHKEY_CURRENT_USER\\Software\\Tesmora\\New\\Fresh: should be absent"
-      "\r\rThey will be restored at the next start."));
+      "\r\rTesmora Game Launcher tries again at its next start."));
   std::optional<TJournalEntries> left = ParseJournalText(Folder.Read(JournalName));
   ASSERT_TRUE(left);
   EXPECT_EQ(left->size(), 4u);
