@@ -3,6 +3,7 @@
 #include "app/RootUnit.h"
 #include "app/TextUtils.h"
 #include "config/IniFile.h"
+#include "config/IniSnapshot.h"
 #include "config/ResourceIniFile.h"
 #include "platform/Platform.h"
 
@@ -17,7 +18,7 @@ std::string WithoutExtension(const std::string& fileName) {
 void ExportNamedValues(TCustomIniFile& catalogue, const std::string& section) {
   TStrings lines;
   catalogue.ReadSectionValues(section, lines);
-  for (const std::string& line : lines) ExportConfigFile(ValueOf(lines, NamePart(line)));
+  for (const std::string& value : ValuesOfNameParts(lines)) ExportConfigFile(value);
 }
 
 }  // namespace
@@ -29,6 +30,12 @@ bool ResourceExists(const std::string& name) {
 std::unique_ptr<TCustomIniFile> OpenConfigFile(const std::string& fileName) {
   std::string path = Files().FindFile(Startup().ProgramDir, fileName);
   if (!path.empty()) return std::make_unique<TIniFile>(path);
+  return std::make_unique<TResourceIniFile>(WithoutExtension(fileName));
+}
+
+std::unique_ptr<TCustomIniFile> ReadConfigFile(const std::string& fileName) {
+  std::string path = Files().FindFile(Startup().ProgramDir, fileName);
+  if (!path.empty()) return std::make_unique<TIniSnapshot>(path, TIniFile(path).Snapshot());
   return std::make_unique<TResourceIniFile>(WithoutExtension(fileName));
 }
 

@@ -13,8 +13,12 @@ bool ResourceExists(const std::string& name);
 
 // `fileName` is a bare file name with its extension ("Cards.CFG"). The disk file of that
 // name (letter case ignored) is read when it exists, otherwise the embedded text named by
-// the file name without its extension; with neither, an empty reader.
+// the file name without its extension; with neither, an empty reader. A disk reader reads
+// the file anew at every operation, so it sees the file change.
 std::unique_ptr<TCustomIniFile> OpenConfigFile(const std::string& fileName);
+// The same content, read once, answering every lookup from memory: the reader for loading
+// a whole file.
+std::unique_ptr<TCustomIniFile> ReadConfigFile(const std::string& fileName);
 
 // Writes the embedded text `name` to ProgramDir + name + ".Cfg"; false when there is no
 // embedded text of that name. Error: "Cannot create file %s".

@@ -21,24 +21,42 @@ void TIniFile::RecoverInterruptedWrite() const {
 
 void TIniFile::FailWrite() const { throw EError(Format("Unable to write to %s", {GetFileName()})); }
 
-std::shared_ptr<const TIniDocument> TIniFile::Snapshot() const {
+void TIniFile::FailTooLarge() const {
+  throw EError(Format("The file %s is too large (over 64 MB or 4,000,000 lines)", {GetFileName()}));
+}
+
+std::optional<std::string> TIniFile::ReadText() const {
   RecoverInterruptedWrite();
-  std::string text = Files().ReadFile(GetFileName()).value_or(std::string());
-  if (TIniCache* cache = IniCache()) return cache->Document(GetFileName(), std::move(text));
-  return std::make_shared<const TIniDocument>(std::move(text));
+  // One byte more than a file may hold tells a file that holds too much.
+  std::optional<std::string> text = Files().ReadFile(GetFileName(), MaxFileSize + 1);
+  if (text && text->size() > MaxFileSize) FailTooLarge();
+  return text;
+}
+
+std::shared_ptr<const TIniDocument> TIniFile::Snapshot() const {
+  std::string text = ReadText().value_or(std::string());
+  try {
+    if (TIniCache* cache = IniCache()) return cache->Document(GetFileName(), std::move(text));
+    return std::make_shared<const TIniDocument>(std::move(text));
+  } catch (const EIniTooLarge&) {
+    FailTooLarge();
+  }
 }
 
 void TIniFile::Modify(const std::function<void(TIniDocument&)>& edit) {
-  RecoverInterruptedWrite();
   const std::string& path = GetFileName();
-  std::optional<std::string> read = Files().ReadFile(path);
+  std::optional<std::string> read = ReadText();
   // An edit of what could not be read would replace the whole file with the edit alone.
   if (!read && Files().FileExists(path)) FailWrite();
   std::string text = read ? std::move(*read) : std::string();
 
   TIniCache* cache = IniCache();
-  std::shared_ptr<TIniDocument> document =
-      cache ? cache->Editable(path, text) : std::make_shared<TIniDocument>(text);
+  std::shared_ptr<TIniDocument> document;
+  try {
+    document = cache ? cache->Editable(path, text) : std::make_shared<TIniDocument>(text);
+  } catch (const EIniTooLarge&) {
+    FailTooLarge();
+  }
   uint64_t before = document->Revision();
   try {
     edit(*document);
@@ -53,6 +71,8 @@ void TIniFile::Modify(const std::function<void(TIniDocument&)>& edit) {
 }
 
 void TIniFile::Save(const std::string& text) {
+  // What the next read would refuse is not written either.
+  if (text.size() > MaxFileSize) FailTooLarge();
   TFileSystem& files = Files();
   const std::string& path = GetFileName();
   std::string fresh = NewFileName(path);

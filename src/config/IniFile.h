@@ -2,9 +2,12 @@
 // An INI file on disk, read anew at every operation and written through at every write, so
 // that several readers of one file always see each other's writes. A write never leaves
 // the file half-written: the new content goes to a file beside it that then takes its place.
+// A file beyond what a document can hold is refused: "The file %s is too large (over 64 MB
+// or 4,000,000 lines)".
 // With an IniCache installed, an unchanged file is not parsed again (config/IniCache.h).
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "config/CustomIniFile.h"
@@ -40,10 +43,16 @@ public:
   static std::string NewFileName(const std::string& fileName) { return fileName + ".new"; }
   static std::string BackupFileName(const std::string& fileName) { return fileName + ".old"; }
 
+  // The largest file that is read: 64 MB.
+  static constexpr size_t MaxFileSize = size_t(64) << 20;
+
 private:
+  // The file's text, or nullopt when it is missing or cannot be read.
+  std::optional<std::string> ReadText() const;
   void Save(const std::string& text);
   void RecoverInterruptedWrite() const;
   [[noreturn]] void FailWrite() const;
+  [[noreturn]] void FailTooLarge() const;
 };
 
 }  // namespace tgl

@@ -97,7 +97,7 @@ void TFieldHub::LoadFile(const std::string& name) {
     TStrings& Files;
     ~TLoadingEntry() { Files.pop_back(); }
   } entry{FLoadingFiles};
-  std::unique_ptr<TCustomIniFile> ini = OpenConfigFile(name + ".CFG");
+  std::unique_ptr<TCustomIniFile> ini = ReadConfigFile(name + ".CFG");
   LoadGeneral(*ini);
   LoadOptions(*ini);
 }

@@ -121,7 +121,8 @@ public:
 
 protected:
   // Loads the tuning definition file `name` (without extension) with everything it
-  // includes. An include of a file that is still being loaded further up is skipped.
+  // includes, reading each file once. An include of a file that is still being loaded
+  // further up is skipped.
   void LoadFile(const std::string& name);
   virtual void LoadGeneral(TCustomIniFile& ini);
   virtual void LoadOptions(TCustomIniFile& ini);

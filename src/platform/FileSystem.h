@@ -1,6 +1,7 @@
 #pragma once
 // The program folder's files, the log and Games.CFG, seen through one seam: the Win32
 // layer and the native build each provide it, and the tests point it at a scratch folder.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,8 +16,9 @@ public:
   // without regard to letter case; empty when there is none.
   virtual std::string FindFile(const std::string& folder, const std::string& name) const = 0;
   virtual bool FileExists(const std::string& path) const = 0;
-  // The whole file, or nullopt when it is missing or cannot be read.
-  virtual std::optional<std::string> ReadFile(const std::string& path) const = 0;
+  // The file from its start, at most `maxBytes` of it; nullopt when it is missing or cannot
+  // be read.
+  virtual std::optional<std::string> ReadFile(const std::string& path, size_t maxBytes) const = 0;
 
   // Creates or replaces the file with exactly these bytes, flushed to the disk.
   // Error: "Cannot create file %s", or a write error naming the file.

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app/Errors.h"
@@ -74,15 +75,19 @@ bool TPosixFileSystem::FileExists(const std::string& path) const {
   return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-std::optional<std::string> TPosixFileSystem::ReadFile(const std::string& path) const {
+std::optional<std::string> TPosixFileSystem::ReadFile(const std::string& path,
+                                                      size_t maxBytes) const {
   TDescriptor file(::open(path.c_str(), O_RDONLY));
   if (!file.IsOpen()) return std::nullopt;
   std::string content;
   char buffer[65536];
-  ssize_t count;
-  while ((count = ::read(file.Get(), buffer, sizeof buffer)) > 0)
+  while (content.size() < maxBytes) {
+    size_t wanted = std::min(sizeof buffer, maxBytes - content.size());
+    ssize_t count = ::read(file.Get(), buffer, wanted);
+    if (count < 0) return std::nullopt;
+    if (count == 0) break;
     content.append(buffer, static_cast<size_t>(count));
-  if (count < 0) return std::nullopt;
+  }
   return content;
 }
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "app/Errors.h"
 #include "app/TextUtils.h"
 #include "platform/win32/FileHandle_win.h"
@@ -43,7 +45,8 @@ bool TWin32FileSystem::FileExists(const std::string& path) const {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::optional<std::string> TWin32FileSystem::ReadFile(const std::string& path) const {
+std::optional<std::string> TWin32FileSystem::ReadFile(const std::string& path,
+                                                      size_t maxBytes) const {
   TFileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.IsValid()) return std::nullopt;
@@ -51,12 +54,14 @@ std::optional<std::string> TWin32FileSystem::ReadFile(const std::string& path) c
   char buffer[65536];
   // A read that fails half-way is a failure, not a shorter file: an edit of that part would
   // write it back as the whole file.
-  DWORD count = 0;
-  while (true) {
-    if (!::ReadFile(file.Get(), buffer, sizeof buffer, &count, nullptr)) return std::nullopt;
-    if (count == 0) return content;
+  while (content.size() < maxBytes) {
+    DWORD wanted = static_cast<DWORD>(std::min<size_t>(sizeof buffer, maxBytes - content.size()));
+    DWORD count = 0;
+    if (!::ReadFile(file.Get(), buffer, wanted, &count, nullptr)) return std::nullopt;
+    if (count == 0) break;
     content.append(buffer, count);
   }
+  return content;
 }
 
 void TWin32FileSystem::WriteFile(const std::string& path, std::string_view bytes) {

@@ -1,6 +1,7 @@
 #include "config/ConfigFiles.h"
 
 #include "app/Errors.h"
+#include "support/CountingFileSystem.h"
 #include "support/TestSupport.h"
 
 namespace tgl::test {
@@ -34,6 +35,20 @@ TEST_F(ConfigFilesTest, NameWithoutTextOrFileGivesAnEmptyReader) {
   EXPECT_TRUE(sections.empty());
   EXPECT_TRUE(ResourceExists("geforce"));
   EXPECT_FALSE(ResourceExists("RadeonNT"));
+}
+
+TEST_F(ConfigFilesTest, ReadConfigFileReadsADiskFileOnceForAllItsLookups) {
+  Folder.Write("Main.CFG", "[S]\r\nA=1\r\nB=2\r\n");
+  TCountingFileSystem counting;
+  TPlatformScope scope(PlatformWith(counting));
+  std::unique_ptr<TCustomIniFile> reader = ReadConfigFile("main.cfg");
+  Folder.Write("Main.CFG", "[S]\r\nA=changed\r\n");
+  EXPECT_EQ(reader->ReadString("S", "A", ""), "1");
+  EXPECT_EQ(reader->ReadString("s", "b", ""), "2");
+  EXPECT_TRUE(reader->ValueExists("S", "B"));
+  EXPECT_EQ(counting.Reads, 1);
+  EXPECT_EQ(ReadConfigFile("GeForce.CFG")->ReadString("%General%", "include", ""), "TNT");
+  EXPECT_EQ(counting.Reads, 1);
 }
 
 TEST_F(ConfigFilesTest, ExportAllWritesTheCatalogueAndEveryFileItNames) {

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "app/Errors.h"
 #include "config/IniSnapshot.h"
@@ -121,11 +122,12 @@ TEST_F(IniFileTest, ReadsLongValuesAndManySectionsWhole) {
 }
 
 TEST_F(IniFileTest, ReadSectionValuesMergesIntoTheGivenList) {
-  Folder.Write("t.ini", "[S]\r\na=1\r\nempty=\r\nB=2\r\n");
+  Folder.Write("t.ini", "[S]\r\na=1\r\nempty=\r\nB=2\r\nc=\r\nA=3\r\nC=4\r\n");
   TIniFile ini(PathOf("t.ini"));
-  TStrings list{"keep=me", "b=old", "EMPTY=gone"};
+  // A repeated key counts with the value of its first line, under the name of its last.
+  TStrings list{"keep=me", "b=old", "EMPTY=gone", "c=first", "no name", "C=second"};
   ini.ReadSectionValues("S", list);
-  EXPECT_EQ(list, (TStrings{"keep=me", "B=2", "a=1"}));
+  EXPECT_EQ(list, (TStrings{"keep=me", "B=2", "no name", "A=1"}));
 }
 
 TEST_F(IniFileTest, RefusesTextThatWouldBreakTheFile) {
@@ -175,6 +177,41 @@ TEST_F(IniFileTest, RecoversTheBackupOfAReplaceThatStoppedHalfway) {
   EXPECT_EQ(Folder.FileNames(), (std::vector<std::string>{"t.ini"}));
 }
 
+TEST_F(IniFileTest, AFileTooLargeToHoldIsRefusedWithAClearMessage) {
+  const std::string tooLarge =
+      "The file " + PathOf("t.ini") + " is too large (over 64 MB or 4,000,000 lines)";
+  auto sizeOf = [this] {
+    struct stat info {};
+    return ::stat(PathOf("t.ini").c_str(), &info) == 0 ? info.st_size : -1;
+  };
+  std::string manyLines;
+  for (int i = 0; i <= 4000000; ++i) manyLines += "a\n";
+  // A damaged disk leaves files of zeros; one a byte beyond 64 MB, then too many lines.
+  for (int variant = 0; variant < 2; ++variant) {
+    if (variant == 0) {
+      Folder.Write("t.ini", "");
+      ASSERT_EQ(::truncate(PathOf("t.ini").c_str(), (64 << 20) + 1), 0);
+    } else {
+      Folder.Write("t.ini", manyLines);
+    }
+    const off_t size = sizeOf();
+    TIniFile ini(PathOf("t.ini"));
+    for (auto operation : {+[](TIniFile& file) { file.ReadString("S", "K", ""); },
+                           +[](TIniFile& file) { file.WriteString("S", "K", "V"); }}) {
+      try {
+        operation(ini);
+        ADD_FAILURE() << "accepted " << variant;
+      } catch (const EError& error) {
+        EXPECT_EQ(error.what(), tooLarge);
+      }
+    }
+    EXPECT_EQ(sizeOf(), size);
+  }
+  // Blank lines and comments cost nothing to hold.
+  Folder.Write("t.ini", std::string(5000000, '\n') + "; note\r\n[S]\r\nK=1\r\n");
+  EXPECT_EQ(TIniFile(PathOf("t.ini")).ReadString("S", "K", ""), "1");
+}
+
 TEST_F(IniFileTest, UnwritableFolderRaisesUnableToWrite) {
   TIniFile ini(Folder.Path() + "no/such/folder/t.ini");
   try {
@@ -221,7 +258,9 @@ TEST_F(IniFileTest, AnEditThatFailsHalfwayChangesNothing) {
 // An existing file that cannot be read at the moment, as when another program holds it.
 class TUnreadable : public TPosixFileSystem {
 public:
-  std::optional<std::string> ReadFile(const std::string&) const override { return std::nullopt; }
+  std::optional<std::string> ReadFile(const std::string&, size_t) const override {
+    return std::nullopt;
+  }
 };
 
 TEST_F(IniFileTest, AFileThatCannotBeReadIsNeverReplacedByAnEdit) {

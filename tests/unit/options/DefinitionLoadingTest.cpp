@@ -1,6 +1,7 @@
 #include "app/Errors.h"
 #include "options/FieldHub.h"
 #include "OptionsTestSupport.h"
+#include "support/CountingFileSystem.h"
 #include "support/TestSupport.h"
 
 namespace tgl::test {
@@ -248,6 +249,22 @@ TEST_F(DefinitionLoadingTest, AFileIncludedTwiceWithoutALoopLoadsTwice) {
   TFieldHub hub;
   Select(hub, "Top");
   EXPECT_EQ(OptionNames(hub), (TStrings{"L", "S", "R", "T"}));
+}
+
+TEST_F(DefinitionLoadingTest, EveryLoadReadsItsDiskFileOnce) {
+  WriteDefinition("Base", {"[%Common%]", "StoreAs=String", "[B1]", "Type=Switch", "Default=1",
+                           "[B2]", "Type=List", "Values=1, 2", "StringsNT=x"});
+  WriteDefinition("Main", {"[%General%]", "Path1=x", "include=Base", "[M1]", "Type=Switch",
+                           "Caption=One", "[M2]", "Type=Slider", "LinkTag=4"});
+  for (int version : {wvWindows98, wvWindows2000}) {
+    Startup().WindowsVersion = version;
+    TCountingFileSystem counting;
+    TPlatformScope scope(PlatformWith(counting));
+    TFieldHub hub;
+    Select(hub, "Main");
+    EXPECT_EQ(OptionNames(hub), (TStrings{"B1", "B2", "M1", "M2"}));
+    EXPECT_EQ(counting.Reads, 2) << version;
+  }
 }
 
 TEST_F(DefinitionLoadingTest, AnIncludeOfNothingLoadsNothing) {
