@@ -2,6 +2,7 @@
 
 #include "app/Errors.h"
 #include "app/TextUtils.h"
+#include "config/FileReplace.h"
 #include "config/IniCache.h"
 #include "config/IniSnapshot.h"
 #include "platform/Platform.h"
@@ -10,15 +11,6 @@ namespace tgl {
 
 TIniFile::TIniFile(const std::string& fileName) : TCustomIniFile(fileName) {}
 
-void TIniFile::RecoverInterruptedWrite() const {
-  TFileSystem& files = Files();
-  const std::string& path = GetFileName();
-  std::string backup = BackupFileName(path);
-  // A replace that stopped between moving the old file aside and putting the new one in
-  // place leaves only the backup: it holds the last complete content.
-  if (!files.FileExists(path) && files.FileExists(backup)) files.MoveIntoPlace(backup, path, "");
-}
-
 void TIniFile::FailWrite() const { throw EError(Format("Unable to write to %s", {GetFileName()})); }
 
 void TIniFile::FailTooLarge() const {
@@ -26,9 +18,10 @@ void TIniFile::FailTooLarge() const {
 }
 
 std::optional<std::string> TIniFile::ReadText() const {
-  RecoverInterruptedWrite();
+  TFileSystem& files = Files();
+  RecoverInterruptedReplace(files, GetFileName());
   // One byte more than a file may hold tells a file that holds too much.
-  std::optional<std::string> text = Files().ReadFile(GetFileName(), MaxFileSize + 1);
+  std::optional<std::string> text = files.ReadFile(GetFileName(), MaxFileSize + 1);
   if (text && text->size() > MaxFileSize) FailTooLarge();
   return text;
 }
@@ -70,22 +63,10 @@ void TIniFile::Modify(const std::function<void(TIniDocument&)>& edit) {
   if (cache) cache->Keep(path, std::move(text), std::move(document));
 }
 
-void TIniFile::Save(const std::string& text) {
+void TIniFile::Save(const std::string& bytes) {
   // What the next read would refuse is not written either.
-  if (text.size() > MaxFileSize) FailTooLarge();
-  TFileSystem& files = Files();
-  const std::string& path = GetFileName();
-  std::string fresh = NewFileName(path);
-  try {
-    files.WriteFile(fresh, text);
-  } catch (const EError&) {
-    files.RemoveFile(fresh);
-    FailWrite();
-  }
-  if (!files.MoveIntoPlace(fresh, path, BackupFileName(path))) {
-    files.RemoveFile(fresh);
-    FailWrite();
-  }
+  if (bytes.size() > MaxFileSize) FailTooLarge();
+  if (!ReplaceFileContent(Files(), GetFileName(), bytes)) FailWrite();
 }
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& ident,

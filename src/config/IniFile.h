@@ -1,7 +1,7 @@
 #pragma once
 // An INI file on disk, read anew at every operation and written through at every write, so
 // that several readers of one file always see each other's writes. A write never leaves
-// the file half-written: the new content goes to a file beside it that then takes its place.
+// the file half-written (config/FileReplace.h).
 // A file beyond what a document can hold is refused: "The file %s is too large (over 64 MB
 // or 4,000,000 lines)".
 // With an IniCache installed, an unchanged file is not parsed again (config/IniCache.h).
@@ -35,13 +35,9 @@ public:
   std::shared_ptr<const TIniDocument> Snapshot() const;
   // One read-modify-write: `edit` changes the content, which is written back once, when
   // the edit changed anything, before Modify returns. When `edit` raises, the file stays
-  // as it was. A text the file cannot hold, or a file that exists but cannot be read,
-  // raises "Unable to write to %s".
+  // as it was. A text the file cannot hold, a file that exists but cannot be read, and a
+  // read-only file raise "Unable to write to %s".
   void Modify(const std::function<void(TIniDocument&)>& edit);
-
-  // Names of the files a write uses beside the INI file itself.
-  static std::string NewFileName(const std::string& fileName) { return fileName + ".new"; }
-  static std::string BackupFileName(const std::string& fileName) { return fileName + ".old"; }
 
   // The largest file that is read: 64 MB.
   static constexpr size_t MaxFileSize = size_t(64) << 20;
@@ -49,8 +45,7 @@ public:
 private:
   // The file's text, or nullopt when it is missing or cannot be read.
   std::optional<std::string> ReadText() const;
-  void Save(const std::string& text);
-  void RecoverInterruptedWrite() const;
+  void Save(const std::string& bytes);
   [[noreturn]] void FailWrite() const;
   [[noreturn]] void FailTooLarge() const;
 };

@@ -75,6 +75,14 @@ bool TPosixFileSystem::FileExists(const std::string& path) const {
   return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+// Read-only as Windows sees a file on a Unix disk: nobody may write it. The permission of
+// the user alone would not do, since root may write anything.
+bool TPosixFileSystem::IsReadOnly(const std::string& path) const {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+         (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
 std::optional<std::string> TPosixFileSystem::ReadFile(const std::string& path,
                                                       size_t maxBytes) const {
   TDescriptor file(::open(path.c_str(), O_RDONLY));
@@ -104,11 +112,16 @@ void TPosixFileSystem::AppendToFile(const std::string& path, std::string_view by
   if (!WriteAll(file.Get(), bytes)) throw EError(Format("Unable to write to %s", {path}));
 }
 
-bool TPosixFileSystem::MoveIntoPlace(const std::string& source, const std::string& target,
-                                   const std::string&) {
+bool TPosixFileSystem::ReplaceInOneStep(const std::string& source, const std::string& target) {
   return ::rename(source.c_str(), target.c_str()) == 0;
 }
 
-void TPosixFileSystem::RemoveFile(const std::string& path) noexcept { ::unlink(path.c_str()); }
+bool TPosixFileSystem::RenameFile(const std::string& source, const std::string& target) {
+  return ::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0;
+}
+
+bool TPosixFileSystem::RemoveFile(const std::string& path) noexcept {
+  return ::unlink(path.c_str()) == 0;
+}
 
 }  // namespace tgl

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "app/Errors.h"
+#include "config/FileReplace.h"
 #include "config/IniSnapshot.h"
 #include "support/CountingFileSystem.h"
 #include "support/TestSupport.h"
@@ -151,9 +152,7 @@ TEST_F(IniFileTest, RefusesTextThatWouldBreakTheFile) {
 // between writing the new content and putting it in place.
 class TFailingReplace : public TPosixFileSystem {
 public:
-  bool MoveIntoPlace(const std::string&, const std::string&, const std::string&) override {
-    return false;
-  }
+  bool ReplaceInOneStep(const std::string&, const std::string&) override { return false; }
 };
 
 TEST_F(IniFileTest, AFailedWriteLeavesThePreviousContent) {
@@ -168,12 +167,44 @@ TEST_F(IniFileTest, AFailedWriteLeavesThePreviousContent) {
 
 TEST_F(IniFileTest, RecoversTheBackupOfAReplaceThatStoppedHalfway) {
   // On Windows 9x the old file is moved aside before the new one takes its place.
-  Folder.Write("t.ini.old", "[S]\r\nK=old\r\n");
-  Folder.Write("t.ini.new", "[S]\r\nK=ne");
+  Folder.Write("t.ini.TesmoraGL-old", "[S]\r\nK=old\r\n");
+  Folder.Write("t.ini.TesmoraGL-new", "[S]\r\nK=new\r\n");
   TIniFile ini(PathOf("t.ini"));
   EXPECT_EQ(ini.ReadString("S", "K", ""), "old");
   ini.WriteString("S", "K", "newer");
   EXPECT_EQ(Folder.Read("t.ini"), "[S]\r\nK=newer\r\n");
+  EXPECT_EQ(Folder.FileNames(), (std::vector<std::string>{"t.ini"}));
+}
+
+TEST_F(IniFileTest, AFileTheUserDeletedDoesNotComeBack) {
+  // Neither a user's own file of the backup's name nor a backup left without the rest of an
+  // unfinished replace proves that one of ours stopped half-way.
+  for (const std::string& backup : {PathOf("t.ini.old"), BackupFileName(PathOf("t.ini"))}) {
+    TScratchFolder folder;
+    std::string name = backup.substr(backup.rfind('/') + 1);
+    folder.Write(name, "[S]\r\nK=kept\r\n");
+    TIniFile ini(folder.Path() + "t.ini");
+    EXPECT_EQ(ini.ReadString("S", "K", "none"), "none") << name;
+    EXPECT_EQ(folder.FileNames(), (std::vector<std::string>{name}));
+    ini.WriteString("S", "K", "new");
+    EXPECT_EQ(folder.Read("t.ini"), "[S]\r\nK=new\r\n");
+    EXPECT_EQ(folder.Read(name), "[S]\r\nK=kept\r\n") << name;
+  }
+}
+
+TEST_F(IniFileTest, AReadOnlyFileIsRefusedEveryTimeAndNothingIsLeftBehind) {
+  Folder.Write("t.ini", "[S]\r\nK=1\r\n");
+  ASSERT_EQ(::chmod(PathOf("t.ini").c_str(), 0444), 0);
+  TIniFile ini(PathOf("t.ini"));
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    try {
+      ini.WriteString("S", "K", "2");
+      ADD_FAILURE() << "written";
+    } catch (const EError& error) {
+      EXPECT_EQ(error.what(), "Unable to write to " + PathOf("t.ini"));
+    }
+  }
+  EXPECT_EQ(ini.ReadString("S", "K", ""), "1");
   EXPECT_EQ(Folder.FileNames(), (std::vector<std::string>{"t.ini"}));
 }
 
