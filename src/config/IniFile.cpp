@@ -17,17 +17,19 @@ void TIniFile::FailTooLarge() const {
   throw EError(Format("The file %s is too large (over 64 MB or 4,000,000 lines)", {GetFileName()}));
 }
 
-std::optional<std::string> TIniFile::ReadText() const {
+std::optional<TDecodedText> TIniFile::ReadContent() const {
   TFileSystem& files = Files();
   RecoverInterruptedReplace(files, GetFileName());
   // One byte more than a file may hold tells a file that holds too much.
-  std::optional<std::string> text = files.ReadFile(GetFileName(), MaxFileSize + 1);
-  if (text && text->size() > MaxFileSize) FailTooLarge();
-  return text;
+  std::optional<std::string> bytes = files.ReadFile(GetFileName(), MaxFileSize + 1);
+  if (!bytes) return std::nullopt;
+  if (bytes->size() > MaxFileSize) FailTooLarge();
+  return DecodeText(std::move(*bytes));
 }
 
 std::shared_ptr<const TIniDocument> TIniFile::Snapshot() const {
-  std::string text = ReadText().value_or(std::string());
+  std::optional<TDecodedText> content = ReadContent();
+  std::string text = content ? std::move(content->Text) : std::string();
   try {
     if (TIniCache* cache = IniCache()) return cache->Document(GetFileName(), std::move(text));
     return std::make_shared<const TIniDocument>(std::move(text));
@@ -38,15 +40,16 @@ std::shared_ptr<const TIniDocument> TIniFile::Snapshot() const {
 
 void TIniFile::Modify(const std::function<void(TIniDocument&)>& edit) {
   const std::string& path = GetFileName();
-  std::optional<std::string> read = ReadText();
+  std::optional<TDecodedText> content = ReadContent();
   // An edit of what could not be read would replace the whole file with the edit alone.
-  if (!read && Files().FileExists(path)) FailWrite();
-  std::string text = read ? std::move(*read) : std::string();
+  if (!content && Files().FileExists(path)) FailWrite();
+  if (!content) content.emplace();
 
   TIniCache* cache = IniCache();
   std::shared_ptr<TIniDocument> document;
   try {
-    document = cache ? cache->Editable(path, text) : std::make_shared<TIniDocument>(text);
+    document = cache ? cache->Editable(path, content->Text)
+                     : std::make_shared<TIniDocument>(content->Text);
   } catch (const EIniTooLarge&) {
     FailTooLarge();
   }
@@ -56,9 +59,17 @@ void TIniFile::Modify(const std::function<void(TIniDocument&)>& edit) {
   } catch (const EIniFormat&) {
     FailWrite();
   }
+  std::string text = std::move(content->Text);
   if (document->Revision() != before) {
+    if (!content->Reversible)
+      throw EError(Format("Unable to write to %s: its Unicode text has characters outside this "
+                          "system's code page",
+                          {path}));
     text = document->Text();
-    Save(text);
+    if (content->Encoding == TTextEncoding::teAnsi)
+      Save(text);
+    else
+      Save(EncodeText(text, content->Encoding));
   }
   if (cache) cache->Keep(path, std::move(text), std::move(document));
 }

@@ -1,6 +1,6 @@
 // Games.CFG written through the real file calls, as Windows 98 (which cannot replace a file
-// in one step) and as Windows 2000: a read-only file, the user's own files beside it, and a
-// file the user deleted.
+// in one step) and as Windows 2000: a read-only file, the user's own files beside it, a file
+// the user deleted, and a file saved as "Unicode".
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -74,6 +74,21 @@ TEST_P(GamesFileTest, AGamesCfgTheUserDeletedIsNotBroughtBackAtStart) {
   EXPECT_EQ(Read("%%Configuration", "WriteLog"), "");
   EXPECT_EQ(Folder.FileNames(),
             FilesBesideTheProgram({"Games.CFG.TesmoraGL-old", "Games.CFG.old"}));
+}
+
+// Notepad's "Unicode": a byte order mark, then UTF-16 little-endian.
+std::string Utf16(const std::string& ascii) {
+  std::string bytes = "\xFF\xFE";
+  for (char c : ascii) bytes += std::string{c, '\0'};
+  return bytes;
+}
+
+TEST_P(GamesFileTest, AUnicodeGamesCfgIsReadAndStaysUnicode) {
+  Folder.Write("Games.CFG", Utf16("[Arena]\r\nPath=C:\\Arena.exe\r\n"));
+  EXPECT_EQ(Read("Arena", "Path"), "C:\\Arena.exe");
+  EXPECT_TRUE(Write("Arena", "Parameters", "-window").empty());
+  EXPECT_EQ(Folder.Read("Games.CFG"),
+            Utf16("[Arena]\r\nPath=C:\\Arena.exe\r\nParameters=-window\r\n"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows98And2000, GamesFileTest, ::testing::Values("win98", "win2k"));

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <string_view>
+
 #include "app/Errors.h"
 #include "config/FileReplace.h"
 #include "config/IniSnapshot.h"
@@ -206,6 +208,50 @@ TEST_F(IniFileTest, AReadOnlyFileIsRefusedEveryTimeAndNothingIsLeftBehind) {
   }
   EXPECT_EQ(ini.ReadString("S", "K", ""), "1");
   EXPECT_EQ(Folder.FileNames(), (std::vector<std::string>{"t.ini"}));
+}
+
+// The bytes of a text saved as "Unicode" by Notepad: a byte order mark, then UTF-16.
+std::string Utf16File(std::u16string_view text, bool bigEndian) {
+  std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (char16_t unit : text) {
+    char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+    bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+  }
+  return bytes;
+}
+
+TEST_F(IniFileTest, UnicodeFilesAreReadAndWrittenInTheirOwnByteOrder) {
+  const std::u16string games = u"[Arena]\r\nPath=C:\\Arena.exe\r\n[Caf\u00E9 \u20AC]\r\nPath=x\r\n";
+  for (bool bigEndian : {false, true}) {
+    Folder.Write("Games.CFG", Utf16File(games, bigEndian));
+    TIniFile ini(PathOf("Games.CFG"));
+    TStrings sections;
+    ini.ReadSections(sections);
+    EXPECT_EQ(sections, (TStrings{"Arena", "Caf\xE9 \x80"})) << bigEndian;
+    EXPECT_EQ(ini.ReadString("Arena", "Path", ""), "C:\\Arena.exe") << bigEndian;
+    ini.WriteString("Arena", "Parameters", "-w\xE9");
+    EXPECT_EQ(Folder.Read("Games.CFG"),
+              Utf16File(u"[Arena]\r\nPath=C:\\Arena.exe\r\nParameters=-w\u00E9\r\n[Caf\u00E9 \u20AC]"
+                        u"\r\nPath=x\r\n",
+                        bigEndian))
+        << bigEndian;
+  }
+}
+
+TEST_F(IniFileTest, AUnicodeFileThatWouldLoseCharactersIsReadButNeverWritten) {
+  const std::string bytes = Utf16File(u"[\u0416\u0443\u043A]\r\nPath=x\r\n[Arena]\r\nPath=y\r\n", false);
+  Folder.Write("Games.CFG", bytes);
+  TIniFile ini(PathOf("Games.CFG"));
+  EXPECT_EQ(ini.ReadString("Arena", "Path", ""), "y");
+  try {
+    ini.WriteString("Arena", "Path", "z");
+    ADD_FAILURE() << "written";
+  } catch (const EError& error) {
+    EXPECT_EQ(error.what(), "Unable to write to " + PathOf("Games.CFG") +
+                                ": its Unicode text has characters outside this system's code page");
+  }
+  EXPECT_EQ(Folder.Read("Games.CFG"), bytes);
+  EXPECT_EQ(Folder.FileNames(), (std::vector<std::string>{"Games.CFG"}));
 }
 
 TEST_F(IniFileTest, AFileTooLargeToHoldIsRefusedWithAClearMessage) {
