@@ -1,6 +1,7 @@
 #include "options/FieldHub.h"
 
 #include "app/Errors.h"
+#include "app/Log.h"
 #include "app/RootUnit.h"
 #include "app/TextUtils.h"
 #include "config/ConfigFiles.h"
@@ -76,6 +77,7 @@ void TFieldHub::SelectCard(const TrlCardConfig* card) {
   FCurrentCard = card;
   if (!card) return;
   AddPath(FieldText(card->Device.DeviceKey));
+  FLoadCount = 0;
   LoadFile(GetTuningFile());
   CreateFrame();
   LinkControls();
@@ -89,15 +91,26 @@ TRegistryOption* TFieldHub::FindOption(const std::string& name) const {
 }
 
 void TFieldHub::LoadFile(const std::string& name) {
-  // A file that includes itself, directly or through others, would otherwise load forever.
-  for (const std::string& loading : FLoadingFiles)
-    if (SameText(loading, name)) return;
-  FLoadingFiles.push_back(name);
+  TConfigSource source = FindConfigFile(name + ".CFG");
+  // A file that includes itself, directly or through others, would otherwise load forever,
+  // whatever spelling of its name each include uses.
+  const std::string identity = source.Identity();
+  if (!identity.empty())
+    for (const std::string& loading : FLoadingFiles)
+      if (loading == identity) return;
+  // Files that include one another twice over double the loads at every step; what no
+  // sound set of files comes near ends the load as a broken definition does.
+  if (++FLoadCount > MaxFileLoads) {
+    WriteLog(Format("Loading of \"%s\" stopped: more than %d tuning definition files to load",
+                    {GetTuningFile(), std::to_string(MaxFileLoads)}));
+    Abort();
+  }
+  FLoadingFiles.push_back(identity);
   struct TLoadingEntry {
     TStrings& Files;
     ~TLoadingEntry() { Files.pop_back(); }
   } entry{FLoadingFiles};
-  std::unique_ptr<TCustomIniFile> ini = ReadConfigFile(name + ".CFG");
+  std::unique_ptr<TCustomIniFile> ini = ReadConfigFile(source);
   LoadGeneral(*ini);
   LoadOptions(*ini);
 }
