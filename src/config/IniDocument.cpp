@@ -207,12 +207,15 @@ void TIniDocument::CheckSectionName(std::string_view name) {
     throw EIniFormat("not a section name");
 }
 
+bool TIniDocument::IsKeyName(std::string_view name) {
+  // A key name must not turn its line into a comment or a section header.
+  return FitsOnOneLine(name) && name.find('=') == std::string_view::npos && !HasBlankEnds(name) &&
+         (name.empty() || (name.front() != ';' && name.front() != '['));
+}
+
 void TIniDocument::Set(std::string_view section, std::string_view ident, std::string_view value) {
   CheckSectionName(section);
-  // A key name must not turn its line into a comment or a section header.
-  if (!FitsOnOneLine(ident) || ident.find('=') != std::string_view::npos || HasBlankEnds(ident) ||
-      (!ident.empty() && (ident.front() == ';' || ident.front() == '[')))
-    throw EIniFormat("not a key name");
+  if (!IsKeyName(ident)) throw EIniFormat("not a key name");
   if (!FitsOnOneLine(value)) throw EIniFormat("not a value");
 
   TSection* found = FindSection(section);

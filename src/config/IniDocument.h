@@ -53,6 +53,9 @@ public:
   // Every key of the section in file order, each with the value Find gives for its name.
   TNameValues KeysWithValues(std::string_view section) const;
 
+  // Whether the name can be a key: one that the file reads back as written (see Set).
+  static bool IsKeyName(std::string_view name);
+
   // EIniFormat when a name or the value would not read back as written: a line break or a
   // zero byte anywhere, "]" in the section name, "=" in the key name, a key name that would
   // read as a comment or a section header, blanks at the ends of a name.

@@ -5,6 +5,7 @@
 #include "app/RootUnit.h"
 #include "app/TextUtils.h"
 #include "config/ConfigFiles.h"
+#include "config/IniDocument.h"
 #include "panels/TuningFrame.h"
 
 namespace tgl {
@@ -147,8 +148,16 @@ void TFieldHub::LoadOptions(TCustomIniFile& ini) {
       TRegistryOption::CreateFrom(this, FCommonTemplate.get(), "%Common%", ini);
   FCommonTemplate = TRegistryOption::CreateFrom(
       this, common.get(), IsNTMode() ? "%CommonNT%" : "%Common9x%", ini);
-  for (const std::string& section : sections)
-    if (section.empty() || section.front() != '%') LoadOptionSection(ini, section);
+  for (const std::string& section : sections) {
+    if (!section.empty() && section.front() == '%') continue;
+    // Such an option could never be saved to a profile, and its failing save would stop the
+    // saves of every other option of the card.
+    if (!TIniDocument::IsKeyName(section)) {
+      WriteLog(Format("Option \"%s\" left out: its name cannot be a key of Games.CFG", {section}));
+      continue;
+    }
+    LoadOptionSection(ini, section);
+  }
 }
 
 // A section named like an existing option overrides it: the new option starts from the old

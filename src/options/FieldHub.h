@@ -125,7 +125,8 @@ public:
 protected:
   // Loads the tuning definition file `name` (without extension) with everything it
   // includes, reading each file once. An include of a file that is still being loaded
-  // further up, under whatever name, is skipped.
+  // further up, under whatever name, is skipped; an option section whose name cannot be a
+  // key of Games.CFG is left out and logged.
   void LoadFile(const std::string& name);
   virtual void LoadGeneral(TCustomIniFile& ini);
   virtual void LoadOptions(TCustomIniFile& ini);
