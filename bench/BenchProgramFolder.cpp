@@ -22,7 +22,8 @@ std::string MakeScratchFolder() {
 
 TBenchProgramFolder::TBenchProgramFolder(bool withCache)
     : FolderPath(MakeScratchFolder()),
-      Scope(TPlatform{&FileSystem, &Texts, &Messages, &Desktop, withCache ? &Cache : nullptr}) {
+      Scope(TPlatform{&FileSystem, &Texts, &Messages, &Desktop, withCache ? &Cache : nullptr,
+                      nullptr, nullptr, &CodePage}) {
   Startup() = TStartupState{};
   Startup().ProgramDir = FolderPath;
 }

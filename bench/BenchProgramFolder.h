@@ -7,6 +7,7 @@
 #include "config/IniCache.h"
 #include "platform/Platform.h"
 #include "platform/TableTexts.h"
+#include "platform/Windows1252.h"
 #include "platform/posix/PosixFileSystem.h"
 
 namespace tgl::bench {
@@ -37,6 +38,7 @@ private:
   TSilentMessages Messages;
   TDesktop Desktop;
   TIniCache Cache;
+  TWindows1252 CodePage;
   TPlatformScope Scope;
 };
 

@@ -205,24 +205,24 @@ std::string TRestoreJournal::DefaultPath() { return Startup().ProgramDir + "Tesm
 bool TRestoreJournal::Exists() const { return Files().FileExists(FilePath); }
 
 void TRestoreJournal::Save(const TJournalEntries& entries) {
-  ReplaceFileContent(FilePath, JournalText(entries));
+  ReplaceFileContentOrFail(FilePath, JournalText(entries));
 }
 
 std::optional<TJournalEntries> TRestoreJournal::Load() const {
   if (!Exists()) return std::nullopt;
-  std::optional<std::string> text = Files().ReadFile(FilePath);
+  std::optional<std::string> text = Files().ReadFile(FilePath, MaxJournalSize + 1);
   std::optional<TJournalEntries> entries;
-  if (text) entries = ParseJournalText(*text);
+  if (text && text->size() <= MaxJournalSize) entries = ParseJournalText(*text);
   if (!entries) throw EJournalDamaged(Format("%s cannot be read whole", {FilePath}));
   return entries;
 }
 
 bool TRestoreJournal::KeepAside() {
-  return Files().MoveIntoPlace(FilePath, AsidePath(), AsidePath() + ".tgl-old");
+  return MoveFileOver(Files(), FilePath, AsidePath());
 }
 
 void TRestoreJournal::Remove() { Files().RemoveFile(FilePath); }
 
-void TRestoreJournal::RemoveUnfinished() { Files().RemoveFile(UnfinishedFileName(FilePath)); }
+void TRestoreJournal::RemoveUnfinished() { Files().RemoveFile(ReplacementFileName(FilePath)); }
 
 }  // namespace tgl

@@ -63,6 +63,8 @@ public:
   std::string AsidePath() const { return FilePath + ".damaged"; }
 
   bool Exists() const;
+  // A journal holds a few lines per option of one card; anything beyond this is damage.
+  static constexpr size_t MaxJournalSize = size_t(4) << 20;
   // Writes the journal so that it is complete on the disk when this returns, or, after a
   // crash, not there at all. Error: "Unable to write to %s".
   void Save(const TJournalEntries& entries);

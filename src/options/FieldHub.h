@@ -133,10 +133,15 @@ public:
   // The highest path entry number that "%General%" may set; larger numbers are skipped
   // like any other path key that cannot be set.
   static constexpr int MaxPathEntry = 255;
+  // The most tuning definition files one SelectCard loads, every include counted. Beyond
+  // it the load ends in the silent abort, as a broken definition ends it.
+  static constexpr int MaxFileLoads = 64;
 
 protected:
   // Loads the tuning definition file `name` (without extension) with everything it
-  // includes. An include of a file that is still being loaded further up is skipped.
+  // includes, reading each file once. An include of a file that is still being loaded
+  // further up, under whatever name, is skipped; an option section whose name cannot be a
+  // key of Games.CFG is left out and logged.
   void LoadFile(const std::string& name);
   virtual void LoadGeneral(TCustomIniFile& ini);
   virtual void LoadOptions(TCustomIniFile& ini);
@@ -196,6 +201,7 @@ private:
   std::unique_ptr<TRegistryOption> FCommonTemplate;
   // The files being loaded, outermost first, to refuse an include that would loop.
   TStrings FLoadingFiles;
+  int FLoadCount = 0;  // the loads of the current SelectCard
 };
 
 }  // namespace tgl

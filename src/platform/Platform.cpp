@@ -40,6 +40,11 @@ TDisplayDevices& DisplayDevices() {
   return *InstalledPlatform.Displays;
 }
 
+TCodePage& CodePage() {
+  assert(InstalledPlatform.CodePage && "RootUnit: no code page installed");
+  return *InstalledPlatform.CodePage;
+}
+
 TPlatformScope::TPlatformScope(const TPlatform& services) : Previous(InstalledPlatform) {
   InstalledPlatform = services;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The platform services the core reaches through its seams. The program installs its
 // Win32 implementations once at start-up; tests install doubles for their own scope.
+#include "platform/CodePage.h"
 #include "platform/DisplayDevices.h"
 #include "platform/EmbeddedTexts.h"
 #include "platform/FileSystem.h"
@@ -22,6 +23,7 @@ struct TPlatform {
   TIniCache* IniCache = nullptr;
   TRegistrySystem* Registry = nullptr;
   TDisplayDevices* Displays = nullptr;
+  TCodePage* CodePage = nullptr;
 };
 
 // The installed services; each accessor asserts that its service was installed, except
@@ -34,6 +36,7 @@ TShellFolders& ShellFolders();
 TIniCache* IniCache();
 TRegistrySystem& Registry();
 TDisplayDevices& DisplayDevices();
+TCodePage& CodePage();
 
 // Installs a set of services for the lifetime of this object and restores the previous
 // set afterwards.

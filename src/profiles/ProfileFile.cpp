@@ -290,11 +290,11 @@ TGameProfile ExportableProfile(const TrlProgramConfig& profile) {
 }
 
 void ExportProfile(const TrlProgramConfig& profile, const std::string& fileName) {
-  ReplaceFileContent(fileName, ProfileFileText(ExportableProfile(profile)));
+  ReplaceFileContentOrFail(fileName, ProfileFileText(ExportableProfile(profile)));
 }
 
 TGameProfile ReadProfileFile(const std::string& fileName) {
-  std::optional<std::string> text = Files().ReadFile(fileName);
+  std::optional<std::string> text = Files().ReadFile(fileName, MaxProfileFileSize + 1);
   if (!text) throw EError(Format("%s cannot be read.", {fileName}));
   return ParseProfileFile(*text, fileName);
 }

@@ -54,10 +54,10 @@ TEST_F(BackupRotationTest, AGapLeftByACrashIsFilledAndNoCopyIsLost) {
   Folder.Write("Games.CFG", "now");
   Folder.Write("Games.CFG.1", "one");
   Folder.Write("Games.CFG.3", "three");
-  Folder.Write("Games.CFG.1.tgl-new", "half a cop");
+  Folder.Write("Games.CFG.1.TesmoraGL-new", "half a cop");
   TBackupRotation(GamesPath()).BeforeWrite();
   EXPECT_EQ(Copies(), (std::vector<std::string>{"now", "one", "three", "-", "-", "-"}));
-  EXPECT_FALSE(Folder.Exists("Games.CFG.1.tgl-new"));
+  EXPECT_FALSE(Folder.Exists("Games.CFG.1.TesmoraGL-new"));
 }
 
 TEST_F(BackupRotationTest, ACopyThatCannotBeWrittenIsAnErrorAndLeavesGamesCfg) {

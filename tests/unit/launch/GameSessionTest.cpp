@@ -273,7 +273,7 @@ TEST_F(GameSessionTest, ADamagedJournalIsKeptAsideAndNeverHalfApplied) {
   Session.Run(Hub, Game, {true, true});
   std::string journal = Folder.Read(JournalName);
   Folder.Write(JournalName, journal.substr(0, journal.size() - 3));
-  Folder.Write(std::string(JournalName) + ".tgl-new", "left by a crash");
+  Folder.Write(std::string(JournalName) + ".TesmoraGL-new", "left by a crash");
 
   TScriptedHost nextHost;
   TGameSession next(nextHost);

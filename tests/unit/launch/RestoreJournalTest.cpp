@@ -137,7 +137,7 @@ TEST_F(RestoreJournalFileTest, ADamagedJournalIsRefusedAndKeptAside) {
 
 TEST_F(RestoreJournalFileTest, AnInterruptedSaveLeavesNoJournalAndItsRestIsRemoved) {
   // A crash before the new file took its place: only the unfinished file is there.
-  Folder.Write("TesmoraGL.Restore.tgl-new", JournalText(SampleEntries()).substr(0, 40));
+  Folder.Write("TesmoraGL.Restore.TesmoraGL-new", JournalText(SampleEntries()).substr(0, 40));
   EXPECT_FALSE(Journal.Exists());
   Journal.RemoveUnfinished();
   EXPECT_TRUE(Folder.FileNames().empty());
