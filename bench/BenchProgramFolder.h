@@ -8,6 +8,7 @@
 #include "config/IniCache.h"
 #include "platform/Platform.h"
 #include "platform/TableTexts.h"
+#include "platform/Windows1252.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "support/ListedDisplayDevices.h"
 #include "support/MemoryRegistry.h"
@@ -46,6 +47,7 @@ private:
   TSilentMessages Messages;
   TDesktop Desktop;
   TIniCache Cache;
+  TWindows1252 CodePage;
   test::TMemoryRegistry Registry;
   test::TRecordedShell Shell;
   TPlatformScope Scope;

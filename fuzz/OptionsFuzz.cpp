@@ -11,11 +11,13 @@
 #include "app/Errors.h"
 #include "app/RootUnit.h"
 #include "cards/CardConfig.h"
+#include "config/IniDocument.h"
 #include "options/FieldHub.h"
 #include "options/HexNumber.h"
 #include "options/ListText.h"
 #include "platform/Platform.h"
 #include "platform/TableTexts.h"
+#include "platform/Windows1252.h"
 
 namespace {
 
@@ -34,9 +36,10 @@ public:
     return HasFile && folder == ProgramFolder && SameText(name, "FUZZ.CFG") ? FuzzFile : "";
   }
   bool FileExists(const std::string& path) const override { return HasFile && path == FuzzFile; }
-  std::optional<std::string> ReadFile(const std::string& path) const override {
+  bool IsReadOnly(const std::string& path) const override { return FileExists(path); }
+  std::optional<std::string> ReadFile(const std::string& path, size_t maxBytes) const override {
     if (!FileExists(path)) return std::nullopt;
-    return std::string(Text);
+    return std::string(Text.substr(0, maxBytes));
   }
   void WriteFile(const std::string& path, std::string_view) override {
     throw EError("Cannot create file " + path);
@@ -44,10 +47,10 @@ public:
   void AppendToFile(const std::string& path, std::string_view) override {
     throw EError("Cannot create file " + path);
   }
-  bool ReplaceFile(const std::string&, const std::string&, const std::string&) override {
-    return false;
-  }
-  void RemoveFile(const std::string&) noexcept override {}
+  bool CanReplaceInOneStep() const override { return true; }
+  bool ReplaceInOneStep(const std::string&, const std::string&) override { return false; }
+  bool RenameFile(const std::string&, const std::string&) override { return false; }
+  bool RemoveFile(const std::string&) noexcept override { return false; }
 };
 
 class TSilentMessages : public TMessages {
@@ -60,9 +63,14 @@ void CheckListRoundTrip(std::string_view text) {
   if (ReadListText(RenderListText(items)) != items) std::abort();
 }
 
-void CheckOption(const TRegistryOption& option) {
+void CheckLists(const TRegistryOption& option) {
   if (ReadListText(option.StringsText()) != option.Strings()) std::abort();
   if (ReadListText(option.ValuesText()) != option.Values()) std::abort();
+}
+
+void CheckOption(const TRegistryOption& option) {
+  if (!TIniDocument::IsKeyName(option.Name())) std::abort();  // it could never be saved
+  CheckLists(option);
 }
 
 void LoadDefinition(std::string_view text, bool ntMode, bool fromDisk) {
@@ -73,7 +81,9 @@ void LoadDefinition(std::string_view text, bool ntMode, bool fromDisk) {
   files.Text = text;
   files.HasFile = fromDisk;
   TSilentMessages messages;
-  TPlatformScope scope(TPlatform{&files, &texts, &messages});
+  TWindows1252 codePage;
+  TPlatformScope scope(TPlatform{&files, &texts, &messages, nullptr, nullptr, nullptr, nullptr,
+                                 &codePage});
   Startup() = TStartupState{};
   Startup().ProgramDir = ProgramFolder;
   Startup().WindowsVersion = ntMode ? wvWindows2000 : wvWindows98;
@@ -88,7 +98,7 @@ void LoadDefinition(std::string_view text, bool ntMode, bool fromDisk) {
     if (std::string_view(error.what()) != "String contains non-HEX data") std::abort();
   }
   for (int i = 0; i < hub.OptionCount(); ++i) CheckOption(hub.Options(i));
-  if (hub.CommonTemplate()) CheckOption(*hub.CommonTemplate());
+  if (hub.CommonTemplate()) CheckLists(*hub.CommonTemplate());
   if (hub.Paths().empty() || static_cast<int>(hub.Paths().size()) > TFieldHub::MaxPathEntry + 1)
     std::abort();
 }

@@ -91,4 +91,11 @@ std::string Format(std::string_view pattern, std::initializer_list<std::string_v
   return result;
 }
 
+std::string QuotedText(std::string_view text) {
+  std::string quoted;
+  quoted.reserve(text.size() + 2);
+  quoted.append(1, '"').append(text).append(1, '"');
+  return quoted;
+}
+
 }  // namespace tgl

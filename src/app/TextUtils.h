@@ -22,6 +22,9 @@ std::string_view TrimBlanks(std::string_view text);
 // when the text is not such a number or out of the 32-bit range.
 std::optional<int32_t> ParseInteger(std::string_view text);
 
+// The text in double quotes, as messages show names and values.
+std::string QuotedText(std::string_view text);
+
 // Fills "%s" and "%d" placeholders from left to right with the given texts.
 std::string Format(std::string_view pattern, std::initializer_list<std::string_view> args);
 

@@ -31,8 +31,8 @@ void TrlCards::AddCard(const DISPLAY_DEVICEA& device) {
   if (device.StateFlags & MirroringDriverFlag) return;
   std::string deviceID = FieldText(device.DeviceID);
   if (deviceID.empty()) return;
-  // Opened anew for every adapter, so an edited catalogue is always read as it is now.
-  std::unique_ptr<TCustomIniFile> catalogue = OpenConfigFile(CardsFileName);
+  // Read anew for every adapter, so an edited catalogue is always read as it is now.
+  std::unique_ptr<TCustomIniFile> catalogue = ReadConfigFile(CardsFileName);
   TCardMatch match = MatchHardwareID(*catalogue, ExtractHardwareID(deviceID));
   auto card = std::make_unique<TrlCardConfig>();
   card->CardName = match.CardName;
@@ -43,7 +43,7 @@ void TrlCards::AddCard(const DISPLAY_DEVICEA& device) {
 }
 
 void TrlCards::AddCatalogueCards() {
-  std::unique_ptr<TCustomIniFile> catalogue = OpenConfigFile(CardsFileName);
+  std::unique_ptr<TCustomIniFile> catalogue = ReadConfigFile(CardsFileName);
   AddCatalogueLines(*catalogue, "Files", "");
   AddCatalogueLines(*catalogue, "FilesNT", " (2k)");
 }
@@ -52,10 +52,11 @@ void TrlCards::AddCatalogueLines(TCustomIniFile& catalogue, const std::string& s
                                  const std::string& suffix) {
   TStrings lines;
   catalogue.ReadSectionValues(section, lines);
-  for (const std::string& line : lines) {
+  TStrings tuningFiles = ValuesOfNameParts(lines);
+  for (size_t i = 0; i < lines.size(); ++i) {
     auto card = std::make_unique<TrlCardConfig>();
-    card->CardName = NamePart(line);
-    card->TuningFile = ValueOf(lines, card->CardName);
+    card->CardName = NamePart(lines[i]);
+    card->TuningFile = tuningFiles[i];
     card->HardwareID = CatalogueHardwareID;
     CopyToCharBuffer(card->Device.DeviceString, "_" + card->CardName + suffix);
     Items.push_back(std::move(card));

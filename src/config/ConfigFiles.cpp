@@ -1,8 +1,12 @@
 #include "config/ConfigFiles.h"
 
+#include <string_view>
+#include <vector>
+
 #include "app/RootUnit.h"
 #include "app/TextUtils.h"
 #include "config/IniFile.h"
+#include "config/IniSnapshot.h"
 #include "config/ResourceIniFile.h"
 #include "platform/Platform.h"
 
@@ -17,7 +21,31 @@ std::string WithoutExtension(const std::string& fileName) {
 void ExportNamedValues(TCustomIniFile& catalogue, const std::string& section) {
   TStrings lines;
   catalogue.ReadSectionValues(section, lines);
-  for (const std::string& line : lines) ExportConfigFile(ValueOf(lines, NamePart(line)));
+  for (const std::string& value : ValuesOfNameParts(lines)) ExportConfigFile(value);
+}
+
+// The path as Windows resolves it, upper-cased: "sub\..\.\A.CFG" and "a.cfg" are one file.
+std::string ResolvedPath(std::string_view path) {
+  std::vector<std::string_view> steps;
+  bool absolute = !path.empty() && (path.front() == '/' || path.front() == '\\');
+  while (!path.empty()) {
+    size_t separator = path.find_first_of("/\\");
+    std::string_view step = path.substr(0, separator);
+    path.remove_prefix(separator == std::string_view::npos ? path.size() : separator + 1);
+    if (step == "..") {
+      if (!steps.empty()) steps.pop_back();
+      continue;
+    }
+    // Windows drops the dots and blanks at the end of a name ("Sub." is Sub).
+    while (!step.empty() && (step.back() == '.' || step.back() == ' ')) step.remove_suffix(1);
+    if (!step.empty()) steps.push_back(step);
+  }
+  std::string resolved = absolute ? "\\" : "";
+  for (size_t i = 0; i < steps.size(); ++i) {
+    if (i > 0) resolved += '\\';
+    resolved.append(steps[i]);
+  }
+  return UpperCase(resolved);
 }
 
 }  // namespace
@@ -26,10 +54,29 @@ bool ResourceExists(const std::string& name) {
   return EmbeddedTexts().Find(name).has_value();
 }
 
+std::string TConfigSource::Identity() const {
+  if (!DiskPath.empty()) return "file:" + ResolvedPath(DiskPath);
+  if (ResourceExists(ResourceName)) return "text:" + UpperCase(ResourceName);
+  return {};
+}
+
+TConfigSource FindConfigFile(const std::string& fileName) {
+  return {Files().FindFile(Startup().ProgramDir, fileName), WithoutExtension(fileName)};
+}
+
 std::unique_ptr<TCustomIniFile> OpenConfigFile(const std::string& fileName) {
-  std::string path = Files().FindFile(Startup().ProgramDir, fileName);
-  if (!path.empty()) return std::make_unique<TIniFile>(path);
-  return std::make_unique<TResourceIniFile>(WithoutExtension(fileName));
+  TConfigSource source = FindConfigFile(fileName);
+  if (!source.DiskPath.empty()) return std::make_unique<TIniFile>(source.DiskPath);
+  return std::make_unique<TResourceIniFile>(source.ResourceName);
+}
+
+std::unique_ptr<TCustomIniFile> ReadConfigFile(const TConfigSource& source) {
+  if (source.DiskPath.empty()) return std::make_unique<TResourceIniFile>(source.ResourceName);
+  return std::make_unique<TIniSnapshot>(source.DiskPath, TIniFile(source.DiskPath).Snapshot());
+}
+
+std::unique_ptr<TCustomIniFile> ReadConfigFile(const std::string& fileName) {
+  return ReadConfigFile(FindConfigFile(fileName));
 }
 
 bool ExportConfigFile(const std::string& name) {

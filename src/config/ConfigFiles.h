@@ -11,10 +11,29 @@ namespace tgl {
 
 bool ResourceExists(const std::string& name);
 
-// `fileName` is a bare file name with its extension ("Cards.CFG"). The disk file of that
-// name (letter case ignored) is read when it exists, otherwise the embedded text named by
-// the file name without its extension; with neither, an empty reader.
+// What a configuration file name reaches: the disk file of that name in ProgramDir (letter
+// case ignored) when it exists, otherwise the embedded text named by the file name without
+// its extension, which may not exist either.
+struct TConfigSource {
+  std::string DiskPath;  // empty when there is no disk file
+  std::string ResourceName;
+
+  // The same for every name that reaches the same disk file or the same embedded text, and
+  // empty for a name that reaches neither. Paths are compared as Windows resolves them:
+  // "/" and "\" alike, "." and ".." steps and dots and blanks at the ends of folder names
+  // left out, letter case ignored. Short 8.3 names and links are not recognised.
+  std::string Identity() const;
+};
+// `fileName` is a bare file name with its extension ("Cards.CFG").
+TConfigSource FindConfigFile(const std::string& fileName);
+
+// A reader of what FindConfigFile finds; with neither file nor text, an empty reader. A disk
+// reader reads the file anew at every operation, so it sees the file change.
 std::unique_ptr<TCustomIniFile> OpenConfigFile(const std::string& fileName);
+// A reader over the content as it is now, read once and answering every lookup from memory:
+// the reader for loading a whole file.
+std::unique_ptr<TCustomIniFile> ReadConfigFile(const TConfigSource& source);
+std::unique_ptr<TCustomIniFile> ReadConfigFile(const std::string& fileName);
 
 // Writes the embedded text `name` to ProgramDir + name + ".Cfg"; false when there is no
 // embedded text of that name. Error: "Cannot create file %s".

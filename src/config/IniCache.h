@@ -1,8 +1,8 @@
 #pragma once
 // Parsed copies of the INI files read last, so that a large Games.CFG is not parsed again
 // for every operation. The file is still read every time: a copy is used only when the
-// bytes just read are exactly the bytes it was parsed from (or, after a write of this
-// process, the bytes it wrote). Size and time stamps are not trusted for this: FAT keeps
+// text just read is exactly the text it was parsed from (or, after a write of this
+// process, the text it wrote). Size and time stamps are not trusted for this: FAT keeps
 // write times in steps of two seconds and copy tools keep them, so a rewrite of the same
 // size can leave both unchanged; comparing the bytes costs a fraction of the read itself
 // and cannot be fooled.
@@ -22,6 +22,7 @@ public:
 
   // The parsed form of `text`, the content just read from `path`. The document must be
   // treated as read-only; it stays as it is for as long as the caller holds it.
+  // EIniTooLarge as TIniDocument raises it.
   std::shared_ptr<const TIniDocument> Document(const std::string& path, std::string text);
   // The same, for an edit: a document that no reader holds. It leaves the cache, so that no
   // reader meets it half-edited, until Keep hands it back with the text its file then holds.
@@ -31,7 +32,7 @@ public:
 private:
   struct TEntry {
     std::string Path;
-    std::string Text;  // the bytes the document stands for
+    std::string Text;  // the text the document stands for
     std::shared_ptr<TIniDocument> Document;
   };
 

@@ -32,21 +32,44 @@ std::string HeaderLine(std::string_view name) {
   return line;
 }
 
+bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+
+// Appends the lines of `raw` (one, or a run with its line breaks) each ended by CR LF. A
+// line ends at CR LF, at a lone LF or at a lone CR, as the text was parsed.
+void AppendLines(std::string& text, std::string_view raw) {
+  for (;;) {
+    size_t end = raw.find_first_of("\r\n");
+    text.append(raw.substr(0, end));
+    text.append("\r\n");
+    if (end == std::string_view::npos) return;
+    size_t next = end + (raw[end] == '\r' && end + 1 < raw.size() && raw[end + 1] == '\n' ? 2 : 1);
+    raw.remove_prefix(next);
+  }
+}
+
+// The last line of a run.
+std::string_view LastLineOf(std::string_view raw) {
+  size_t lastBreak = raw.find_last_of("\r\n");
+  return lastBreak == std::string_view::npos ? raw : raw.substr(lastBreak + 1);
+}
+
 }  // namespace
 
 TIniDocument::TIniDocument(std::string text) : Pool(std::move(text)) {
+  if (Pool.size() > UINT32_MAX) throw EIniTooLarge("text too large");
   const char* data = Pool.data();
   const size_t size = Pool.size();
   size_t start = 0;
   for (size_t i = 0; i < size; ++i) {
     char c = data[i];
-    if (c != '\r' && c != '\n') continue;
+    if (!IsLineBreak(c)) continue;
     AddParsedLine(ParseLine(start, i - start));
     if (c == '\r' && i + 1 < size && data[i + 1] == '\n') ++i;
     start = i + 1;
   }
   if (start < size) AddParsedLine(ParseLine(start, size - start));
   CompactSize = Pool.size();
+  LineCount = 0;
 }
 
 std::string_view TIniDocument::RawOf(const TLine& line) const {
@@ -63,16 +86,16 @@ std::string_view TIniDocument::ValueOf(const TLine& line) const {
 
 TIniDocument::TLine TIniDocument::ParseLine(size_t start, size_t length) const {
   TLine line;
-  line.Start = start;
-  line.Length = length;
+  line.Start = static_cast<uint32_t>(start);
+  line.Length = static_cast<uint32_t>(length);
   std::string_view raw = std::string_view(Pool).substr(start, length);
   size_t begin = 0, end = raw.size();
   TrimRange(raw, begin, end);
   if (begin == end || raw[begin] == ';') return line;
   auto setName = [&](size_t from, size_t to) {
     TrimRange(raw, from, to);
-    line.NameStart = from;
-    line.NameLength = to - from;
+    line.NameStart = static_cast<uint32_t>(from);
+    line.NameLength = static_cast<uint32_t>(to - from);
   };
   if (raw[begin] == '[') {
     size_t close = raw.find(']', begin + 1);
@@ -93,24 +116,32 @@ TIniDocument::TLine TIniDocument::ParseLine(size_t start, size_t length) const {
     ++from;
     --to;
   }
-  line.ValueStart = from;
-  line.ValueLength = to - from;
+  line.ValueStart = static_cast<uint32_t>(from);
+  line.ValueLength = static_cast<uint32_t>(to - from);
   return line;
 }
 
 TIniDocument::TLine TIniDocument::AddLine(std::string_view raw) {
   size_t start = Pool.size();
+  if (raw.size() > UINT32_MAX - start) throw EIniFormat("document too large");
   Pool.append(raw);
   return ParseLine(start, raw.size());
 }
 
 void TIniDocument::AddParsedLine(const TLine& line) {
+  std::vector<TLine>& lines = Sections.empty() ? Preamble : Sections.back().Lines;
+  // Blank lines and comments are only ever written back as they stand: a run of them is
+  // one range, so that a file of nothing but line breaks costs no memory per line.
+  if (line.Kind == TLineKind::lkOther && !lines.empty() &&
+      lines.back().Kind == TLineKind::lkOther) {
+    lines.back().Length = line.Start + line.Length - lines.back().Start;
+    return;
+  }
+  if (++LineCount > MaxLines) throw EIniTooLarge("too many lines");
   if (line.Kind == TLineKind::lkSection)
     Sections.push_back({line, {}});
-  else if (Sections.empty())
-    Preamble.push_back(line);
   else
-    Sections.back().Lines.push_back(line);
+    lines.push_back(line);
 }
 
 const TIniDocument::TSection* TIniDocument::FindSection(std::string_view name) const {
@@ -151,6 +182,19 @@ TStrings TIniDocument::KeyNames(std::string_view section) const {
   return names;
 }
 
+TNameValues TIniDocument::KeysWithValues(std::string_view section) const {
+  TNameValues keys;
+  const TSection* found = FindSection(section);
+  if (!found) return keys;
+  std::unordered_map<std::string, std::string_view> firstValues;
+  for (const TLine& line : found->Lines) {
+    if (line.Kind != TLineKind::lkKey) continue;
+    auto first = firstValues.emplace(UpperCase(NameOf(line)), ValueOf(line)).first;
+    keys.emplace_back(NameOf(line), first->second);
+  }
+  return keys;
+}
+
 TStrings TIniDocument::SectionNames() const {
   TStrings names;
   names.reserve(Sections.size());
@@ -163,12 +207,15 @@ void TIniDocument::CheckSectionName(std::string_view name) {
     throw EIniFormat("not a section name");
 }
 
+bool TIniDocument::IsKeyName(std::string_view name) {
+  // A key name must not turn its line into a comment or a section header.
+  return FitsOnOneLine(name) && name.find('=') == std::string_view::npos && !HasBlankEnds(name) &&
+         (name.empty() || (name.front() != ';' && name.front() != '['));
+}
+
 void TIniDocument::Set(std::string_view section, std::string_view ident, std::string_view value) {
   CheckSectionName(section);
-  // A key name must not turn its line into a comment or a section header.
-  if (!FitsOnOneLine(ident) || ident.find('=') != std::string_view::npos || HasBlankEnds(ident) ||
-      (!ident.empty() && (ident.front() == ';' || ident.front() == '[')))
-    throw EIniFormat("not a key name");
+  if (!IsKeyName(ident)) throw EIniFormat("not a key name");
   if (!FitsOnOneLine(value)) throw EIniFormat("not a value");
 
   TSection* found = FindSection(section);
@@ -196,7 +243,7 @@ void TIniDocument::Set(std::string_view section, std::string_view ident, std::st
 
 void TIniDocument::AppendSection(TSection section) {
   std::vector<TLine>& last = Sections.empty() ? Preamble : Sections.back().Lines;
-  std::string_view lastRaw = !last.empty()       ? RawOf(last.back())
+  std::string_view lastRaw = !last.empty()       ? LastLineOf(RawOf(last.back()))
                              : !Sections.empty() ? RawOf(Sections.back().Header)
                                                  : std::string_view();
   bool fileIsEmpty = Sections.empty() && Preamble.empty();
@@ -290,7 +337,7 @@ void TIniDocument::CompactWhenWasteful() {
   std::string fresh;
   fresh.reserve(CompactSize);
   auto relocate = [&](TLine& line) {
-    size_t start = fresh.size();
+    uint32_t start = static_cast<uint32_t>(fresh.size());
     fresh.append(RawOf(line));
     line.Start = start;
   };
@@ -309,6 +356,7 @@ std::string TIniDocument::Text() const {
   for (const TSection& section : Sections) lineCount += 1 + section.Lines.size();
   text.reserve(Pool.size() + 2 * lineCount);
   auto emit = [&](const TLine& line) {
+    if (line.Kind == TLineKind::lkOther) return AppendLines(text, RawOf(line));
     text.append(RawOf(line));
     text.append("\r\n");
   };

@@ -6,7 +6,8 @@
 //
 // Games.CFG grows to a hundred thousand lines for a large game collection, so the document
 // is kept compact: every line is a range of one text buffer (edited lines are appended to
-// it), and sections are found through an index by name.
+// it), a run of blank lines and comments is one range, and sections are found through an
+// index by name.
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -26,9 +27,21 @@ public:
   using std::invalid_argument::invalid_argument;
 };
 
+// A text of more lines than a document holds.
+class EIniTooLarge : public std::length_error {
+public:
+  using std::length_error::length_error;
+};
+
 class TIniDocument {
 public:
+  // The most lines a document holds, counting section headers and keys: a run of blank
+  // lines and comments counts as one. Some thirty times what a large game collection needs,
+  // and little enough memory for a 32-bit process.
+  static constexpr size_t MaxLines = 4000000;
+
   TIniDocument() = default;
+  // EIniTooLarge for a text of more than MaxLines lines.
   explicit TIniDocument(std::string text);
 
   // The value, or nullopt when the section or key is missing; the first section and key of
@@ -37,6 +50,11 @@ public:
   bool HasSection(std::string_view section) const;
   TStrings KeyNames(std::string_view section) const;
   TStrings SectionNames() const;
+  // Every key of the section in file order, each with the value Find gives for its name.
+  TNameValues KeysWithValues(std::string_view section) const;
+
+  // Whether the name can be a key: one that the file reads back as written (see Set).
+  static bool IsKeyName(std::string_view name);
 
   // EIniFormat when a name or the value would not read back as written: a line break or a
   // zero byte anywhere, "]" in the section name, "=" in the key name, a key name that would
@@ -65,13 +83,15 @@ public:
 
 private:
   enum class TLineKind : uint8_t { lkOther, lkSection, lkKey };
+  // A line, or a run of lines that are neither headers nor keys, with its line breaks.
+  // Offsets are 32 bits wide: a document's text stays far below 4 GB.
   struct TLine {
-    size_t Start = 0;  // in Pool
-    size_t Length = 0;
-    size_t NameStart = 0;  // relative to Start; section or key name, trimmed
-    size_t NameLength = 0;
-    size_t ValueStart = 0;  // key value, trimmed and unquoted
-    size_t ValueLength = 0;
+    uint32_t Start = 0;  // in Pool
+    uint32_t Length = 0;
+    uint32_t NameStart = 0;  // relative to Start; section or key name, trimmed
+    uint32_t NameLength = 0;
+    uint32_t ValueStart = 0;  // key value, trimmed and unquoted
+    uint32_t ValueLength = 0;
     TLineKind Kind = TLineKind::lkOther;
   };
   struct TSection {
@@ -100,6 +120,7 @@ private:
   size_t CompactSize = 0;       // size of Pool when it last held no stale text
   std::vector<TLine> Preamble;  // lines before the first section header
   std::vector<TSection> Sections;
+  size_t LineCount = 0;  // as MaxLines counts them, while the text is parsed
   mutable std::unordered_map<std::string, size_t> FirstByName;  // upper-cased name
   mutable bool Indexed = false;
   uint64_t Edits = 0;

@@ -2,6 +2,7 @@
 
 #include "app/Errors.h"
 #include "app/TextUtils.h"
+#include "config/FileReplace.h"
 #include "config/IniCache.h"
 #include "config/IniSnapshot.h"
 #include "platform/Platform.h"
@@ -10,62 +11,73 @@ namespace tgl {
 
 TIniFile::TIniFile(const std::string& fileName) : TCustomIniFile(fileName) {}
 
-void TIniFile::RecoverInterruptedWrite() const {
-  TFileSystem& files = Files();
-  const std::string& path = GetFileName();
-  std::string backup = BackupFileName(path);
-  // A replace that stopped between moving the old file aside and putting the new one in
-  // place leaves only the backup: it holds the last complete content.
-  if (!files.FileExists(path) && files.FileExists(backup)) files.MoveIntoPlace(backup, path, "");
-}
-
 void TIniFile::FailWrite() const { throw EError(Format("Unable to write to %s", {GetFileName()})); }
 
+void TIniFile::FailTooLarge() const {
+  throw EError(Format("The file %s is too large (over 64 MB or 4,000,000 lines)", {GetFileName()}));
+}
+
+std::optional<TDecodedText> TIniFile::ReadContent() const {
+  TFileSystem& files = Files();
+  RecoverInterruptedReplace(files, GetFileName());
+  // One byte more than a file may hold tells a file that holds too much.
+  std::optional<std::string> bytes = files.ReadFile(GetFileName(), MaxFileSize + 1);
+  if (!bytes) return std::nullopt;
+  if (bytes->size() > MaxFileSize) FailTooLarge();
+  return DecodeText(std::move(*bytes));
+}
+
 std::shared_ptr<const TIniDocument> TIniFile::Snapshot() const {
-  RecoverInterruptedWrite();
-  std::string text = Files().ReadFile(GetFileName()).value_or(std::string());
-  if (TIniCache* cache = IniCache()) return cache->Document(GetFileName(), std::move(text));
-  return std::make_shared<const TIniDocument>(std::move(text));
+  std::optional<TDecodedText> content = ReadContent();
+  std::string text = content ? std::move(content->Text) : std::string();
+  try {
+    if (TIniCache* cache = IniCache()) return cache->Document(GetFileName(), std::move(text));
+    return std::make_shared<const TIniDocument>(std::move(text));
+  } catch (const EIniTooLarge&) {
+    FailTooLarge();
+  }
 }
 
 void TIniFile::Modify(const std::function<void(TIniDocument&)>& edit) {
-  RecoverInterruptedWrite();
   const std::string& path = GetFileName();
-  std::optional<std::string> read = Files().ReadFile(path);
+  std::optional<TDecodedText> content = ReadContent();
   // An edit of what could not be read would replace the whole file with the edit alone.
-  if (!read && Files().FileExists(path)) FailWrite();
-  std::string text = read ? std::move(*read) : std::string();
+  if (!content && Files().FileExists(path)) FailWrite();
+  if (!content) content.emplace();
 
   TIniCache* cache = IniCache();
-  std::shared_ptr<TIniDocument> document =
-      cache ? cache->Editable(path, text) : std::make_shared<TIniDocument>(text);
+  std::shared_ptr<TIniDocument> document;
+  try {
+    document = cache ? cache->Editable(path, content->Text)
+                     : std::make_shared<TIniDocument>(content->Text);
+  } catch (const EIniTooLarge&) {
+    FailTooLarge();
+  }
   uint64_t before = document->Revision();
   try {
     edit(*document);
   } catch (const EIniFormat&) {
     FailWrite();
   }
+  std::string text = std::move(content->Text);
   if (document->Revision() != before) {
+    if (!content->Reversible)
+      throw EError(Format("Unable to write to %s: its Unicode text has characters outside this "
+                          "system's code page",
+                          {path}));
     text = document->Text();
-    Save(text);
+    if (content->Encoding == TTextEncoding::teAnsi)
+      Save(text);
+    else
+      Save(EncodeText(text, content->Encoding));
   }
   if (cache) cache->Keep(path, std::move(text), std::move(document));
 }
 
-void TIniFile::Save(const std::string& text) {
-  TFileSystem& files = Files();
-  const std::string& path = GetFileName();
-  std::string fresh = NewFileName(path);
-  try {
-    files.WriteFile(fresh, text);
-  } catch (const EError&) {
-    files.RemoveFile(fresh);
-    FailWrite();
-  }
-  if (!files.MoveIntoPlace(fresh, path, BackupFileName(path))) {
-    files.RemoveFile(fresh);
-    FailWrite();
-  }
+void TIniFile::Save(const std::string& bytes) {
+  // What the next read would refuse is not written either.
+  if (bytes.size() > MaxFileSize) FailTooLarge();
+  if (!ReplaceFileContent(Files(), GetFileName(), bytes)) FailWrite();
 }
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& ident,

@@ -1,14 +1,18 @@
 #pragma once
 // An INI file on disk, read anew at every operation and written through at every write, so
 // that several readers of one file always see each other's writes. A write never leaves
-// the file half-written: the new content goes to a file beside it that then takes its place.
+// the file half-written (config/FileReplace.h). A file saved as "Unicode" is read and
+// written in its own encoding (config/TextEncoding.h). A file beyond what a document can
+// hold is refused: "The file %s is too large (over 64 MB or 4,000,000 lines)".
 // With an IniCache installed, an unchanged file is not parsed again (config/IniCache.h).
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "config/CustomIniFile.h"
 #include "config/IniDocument.h"
+#include "config/TextEncoding.h"
 
 namespace tgl {
 
@@ -32,18 +36,21 @@ public:
   std::shared_ptr<const TIniDocument> Snapshot() const;
   // One read-modify-write: `edit` changes the content, which is written back once, when
   // the edit changed anything, before Modify returns. When `edit` raises, the file stays
-  // as it was. A text the file cannot hold, or a file that exists but cannot be read,
-  // raises "Unable to write to %s".
+  // as it was. A text the file cannot hold, a file that exists but cannot be read, and a
+  // read-only file raise "Unable to write to %s"; a Unicode file whose characters the
+  // code page cannot all hold raises "Unable to write to %s: its Unicode text has
+  // characters outside this system's code page".
   void Modify(const std::function<void(TIniDocument&)>& edit);
 
-  // Names of the files a write uses beside the INI file itself.
-  static std::string NewFileName(const std::string& fileName) { return fileName + ".new"; }
-  static std::string BackupFileName(const std::string& fileName) { return fileName + ".old"; }
+  // The largest file that is read: 64 MB.
+  static constexpr size_t MaxFileSize = size_t(64) << 20;
 
 private:
-  void Save(const std::string& text);
-  void RecoverInterruptedWrite() const;
+  // The file's text, or nullopt when it is missing or cannot be read.
+  std::optional<TDecodedText> ReadContent() const;
+  void Save(const std::string& bytes);
   [[noreturn]] void FailWrite() const;
+  [[noreturn]] void FailTooLarge() const;
 };
 
 }  // namespace tgl

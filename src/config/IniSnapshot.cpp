@@ -28,8 +28,7 @@ void TIniSnapshot::ReadSection(const std::string& section, TStrings& strings) {
 void TIniSnapshot::ReadSections(TStrings& strings) { strings = Content->SectionNames(); }
 
 void TIniSnapshot::ReadSectionValues(const std::string& section, TStrings& strings) {
-  for (const std::string& key : Content->KeyNames(section))
-    SetValueOf(strings, key, *Content->Find(section, key));
+  SetValuesOf(strings, Content->KeysWithValues(section));
 }
 
 void TIniSnapshot::WriteString(const std::string&, const std::string&, const std::string&) {

@@ -2,6 +2,7 @@
 // Ordered string lists and their name=value lines, as the INI readers fill them.
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tgl {
@@ -19,5 +20,12 @@ std::string ValueOf(const TStrings& lines, std::string_view name);
 // Sets name=value on the first line of that name, appending one when there is none; an
 // empty value removes that line instead.
 void SetValueOf(TStrings& lines, std::string_view name, std::string_view value);
+
+// For many lines at the cost of one pass, each in time linear in the lines:
+// SetValueOf for every name and value in order;
+using TNameValues = std::vector<std::pair<std::string_view, std::string_view>>;
+void SetValuesOf(TStrings& lines, const TNameValues& values);
+// and for every line, ValueOf its name part.
+TStrings ValuesOfNameParts(const TStrings& lines);
 
 }  // namespace tgl

@@ -1,9 +1,11 @@
 #include "options/FieldHub.h"
 
 #include "app/Errors.h"
+#include "app/Log.h"
 #include "app/RootUnit.h"
 #include "app/TextUtils.h"
 #include "config/ConfigFiles.h"
+#include "config/IniDocument.h"
 #include "panels/TuningFrame.h"
 
 namespace tgl {
@@ -76,6 +78,7 @@ void TFieldHub::SelectCard(const TrlCardConfig* card) {
   FCurrentCard = card;
   if (!card) return;
   AddPath(FieldText(card->Device.DeviceKey));
+  FLoadCount = 0;
   LoadFile(GetTuningFile());
   CreateFrame();
   LinkControls();
@@ -89,15 +92,26 @@ TRegistryOption* TFieldHub::FindOption(const std::string& name) const {
 }
 
 void TFieldHub::LoadFile(const std::string& name) {
-  // A file that includes itself, directly or through others, would otherwise load forever.
-  for (const std::string& loading : FLoadingFiles)
-    if (SameText(loading, name)) return;
-  FLoadingFiles.push_back(name);
+  TConfigSource source = FindConfigFile(name + ".CFG");
+  // A file that includes itself, directly or through others, would otherwise load forever,
+  // whatever spelling of its name each include uses.
+  const std::string identity = source.Identity();
+  if (!identity.empty())
+    for (const std::string& loading : FLoadingFiles)
+      if (loading == identity) return;
+  // Files that include one another twice over double the loads at every step; what no
+  // sound set of files comes near ends the load as a broken definition does.
+  if (++FLoadCount > MaxFileLoads) {
+    WriteLog(Format("Loading of \"%s\" stopped: more than %d tuning definition files to load",
+                    {GetTuningFile(), std::to_string(MaxFileLoads)}));
+    Abort();
+  }
+  FLoadingFiles.push_back(identity);
   struct TLoadingEntry {
     TStrings& Files;
     ~TLoadingEntry() { Files.pop_back(); }
   } entry{FLoadingFiles};
-  std::unique_ptr<TCustomIniFile> ini = OpenConfigFile(name + ".CFG");
+  std::unique_ptr<TCustomIniFile> ini = ReadConfigFile(source);
   LoadGeneral(*ini);
   LoadOptions(*ini);
 }
@@ -134,8 +148,16 @@ void TFieldHub::LoadOptions(TCustomIniFile& ini) {
       TRegistryOption::CreateFrom(this, FCommonTemplate.get(), "%Common%", ini);
   FCommonTemplate = TRegistryOption::CreateFrom(
       this, common.get(), IsNTMode() ? "%CommonNT%" : "%Common9x%", ini);
-  for (const std::string& section : sections)
-    if (section.empty() || section.front() != '%') LoadOptionSection(ini, section);
+  for (const std::string& section : sections) {
+    if (!section.empty() && section.front() == '%') continue;
+    // Such an option could never be saved to a profile, and its failing save would stop the
+    // saves of every other option of the card.
+    if (!TIniDocument::IsKeyName(section)) {
+      WriteLog(Format("Option \"%s\" left out: its name cannot be a key of Games.CFG", {section}));
+      continue;
+    }
+    LoadOptionSection(ini, section);
+  }
 }
 
 // A section named like an existing option overrides it: the new option starts from the old

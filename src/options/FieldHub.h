@@ -15,6 +15,8 @@
 #include "options/OptionKeywords.h"
 #include "options/RegistryOption.h"
 #include "options/RegistryPath.h"
+#include "options/RegistryWritePlan.h"
+#include "options/RegistryWriteReport.h"
 #include "platform/Registry.h"
 
 namespace tgl {
@@ -100,8 +102,21 @@ public:
   // number outside the path list, "DeficeKey is wrongly parsed for Display number in
   // Windows 9x" for "%NN%" when the driver key ends in no number.
   void ReadFromRegistry() { TransferRegistry(false); }
-  void WriteToRegistry() { TransferRegistry(true); }
+  TRegistryWriteReport WriteToRegistry() { return WriteToRegistry(PlanRegistryWrite()); }
+  // Reading is ReadFromRegistry; writing is WriteToRegistry with its report dropped.
   virtual void TransferRegistry(bool write);
+
+  // Where every option's value goes and the data it stores, worked out without touching the
+  // registry (options/RegistryWritePlan.h). An error that would end the write at an option
+  // is kept as the plan's Failure.
+  TRegistryWritePlan PlanRegistryWrite() const;
+  // Writes what the plan says as WriteToRegistry does, then reads every value back through
+  // the same registry object. The report names each value that could not be stored and
+  // each that reads back as other data; each of them is logged too. Nothing is reported for
+  // BINARY storage, which writes nothing by design, nor for a value a later option of the
+  // plan stores again. The plan's Failure is raised after the values before it are written,
+  // and no values are read back then.
+  TRegistryWriteReport WriteToRegistry(const TRegistryWritePlan& plan);
 
   // Whether some option's value differs from the one last loaded or saved.
   bool IsModified() const;
@@ -118,10 +133,15 @@ public:
   // The highest path entry number that "%General%" may set; larger numbers are skipped
   // like any other path key that cannot be set.
   static constexpr int MaxPathEntry = 255;
+  // The most tuning definition files one SelectCard loads, every include counted. Beyond
+  // it the load ends in the silent abort, as a broken definition ends it.
+  static constexpr int MaxFileLoads = 64;
 
 protected:
   // Loads the tuning definition file `name` (without extension) with everything it
-  // includes. An include of a file that is still being loaded further up is skipped.
+  // includes, reading each file once. An include of a file that is still being loaded
+  // further up, under whatever name, is skipped; an option section whose name cannot be a
+  // key of Games.CFG is left out and logged.
   void LoadFile(const std::string& name);
   virtual void LoadGeneral(TCustomIniFile& ini);
   virtual void LoadOptions(TCustomIniFile& ini);
@@ -132,6 +152,16 @@ protected:
   // ends at the first option that gets none. The hub without a panel does neither.
   virtual void CreateFrame();
   virtual void LinkControls();
+
+  // Where an option's value lies. Named is false when its path entry is empty.
+  // Errors: "List index out of bounds (%d)", "DeficeKey is wrongly parsed for Display
+  // number in Windows 9x".
+  struct TOptionLocation {
+    TRootKey Root = TRootKey::rkLocalMachine;
+    TValueLocation Location;
+    bool Named = false;
+  };
+  TOptionLocation LocateOption(const TRegistryOption& option) const;
 
   // Where an option's value lies, and whether its key is open in the registry object.
   struct TOptionKey {
@@ -157,7 +187,6 @@ private:
   TRegistryOption* FindOption(const std::string& name) const;
   // True when the value read was outside the option's list and became its default.
   bool ReadOption(TRegistry& registry, TRegistryOption& option, const TOptionKey& key);
-  void WriteOption(TRegistry& registry, const TRegistryOption& option, const TOptionKey& key);
 
   std::vector<std::unique_ptr<TRegistryOption>> FOptions;
   TStrings FPaths;
@@ -172,6 +201,7 @@ private:
   std::unique_ptr<TRegistryOption> FCommonTemplate;
   // The files being loaded, outermost first, to refuse an include that would loop.
   TStrings FLoadingFiles;
+  int FLoadCount = 0;  // the loads of the current SelectCard
 };
 
 }  // namespace tgl

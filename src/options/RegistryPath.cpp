@@ -64,4 +64,38 @@ TValueLocation SplitValueName(std::string_view path) {
   return location;
 }
 
+namespace {
+
+std::string_view WithoutLeadingBackslash(std::string_view path) {
+  if (!path.empty() && path.front() == '\\') path.remove_prefix(1);
+  return path;
+}
+
+}  // namespace
+
+bool SameRegistryValue(const TRegistryValueRef& a, const TRegistryValueRef& b) {
+  return a.Root == b.Root && SameText(a.ValueName, b.ValueName) &&
+         SameText(WithoutLeadingBackslash(a.KeyPath), WithoutLeadingBackslash(b.KeyPath));
+}
+
+const char* RootKeyName(TRootKey root) {
+  switch (root) {
+    case TRootKey::rkLocalMachine:
+      return "HKEY_LOCAL_MACHINE";
+    case TRootKey::rkCurrentUser:
+      return "HKEY_CURRENT_USER";
+    case TRootKey::rkDynData:
+      break;
+  }
+  return "HKEY_DYN_DATA";
+}
+
+std::string RegistryValueText(const TRegistryValueRef& value) {
+  std::string text = RootKeyName(value.Root);
+  std::string_view path = WithoutLeadingBackslash(value.KeyPath);
+  if (!path.empty()) text.append(1, '\\').append(path);
+  text.append(1, '\\').append(value.ValueName.empty() ? "(Default)" : value.ValueName);
+  return text;
+}
+
 }  // namespace tgl

@@ -32,4 +32,18 @@ struct TValueLocation {
 };
 TValueLocation SplitValueName(std::string_view path);
 
+// One registry value: the root, the key path from it (a leading backslash is allowed) and
+// the value name (empty for the key's default value).
+struct TRegistryValueRef {
+  TRootKey Root = TRootKey::rkLocalMachine;
+  std::string KeyPath;
+  std::string ValueName;
+};
+// Whether both name the same value, as the registry compares names: letter case and one
+// leading backslash of the key path do not count.
+bool SameRegistryValue(const TRegistryValueRef& a, const TRegistryValueRef& b);
+// "HKEY_LOCAL_MACHINE\Software\Key\Value", "(Default)" for the default value.
+std::string RegistryValueText(const TRegistryValueRef& value);
+const char* RootKeyName(TRootKey root);
+
 }  // namespace tgl

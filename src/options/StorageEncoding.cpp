@@ -37,4 +37,18 @@ int32_t IntegerOfBytes(std::span<const uint8_t, 4> bytes) {
   return static_cast<int32_t>(bits);
 }
 
+std::optional<TRegistryData> StoredDataOf(TStoreAs storeAs, const std::string& value) {
+  switch (storeAs) {
+    case saDWord:
+      return IntegerData(IntegerOfText(value));
+    case saString:
+      return StringData(value);
+    case saBinDWord:
+      return BinaryData(BytesOfInteger(IntegerOfText(value)));
+    case saBinary:
+      break;
+  }
+  return std::nullopt;
+}
+
 }  // namespace tgl

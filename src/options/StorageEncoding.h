@@ -5,10 +5,13 @@
 // writes and reads the typed values and checks their types.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
 #include "app/Errors.h"
+#include "options/OptionKeywords.h"
+#include "platform/Registry.h"
 
 namespace tgl {
 
@@ -23,5 +26,10 @@ public:
 int32_t IntegerOfText(const std::string& value);
 std::array<uint8_t, 4> BytesOfInteger(int32_t number);
 int32_t IntegerOfBytes(std::span<const uint8_t, 4> bytes);
+
+// The registry data that an option of this storage stores for `value`: DWORD an integer
+// value, STRING a string value, BINDWORD four binary bytes; BINARY stores nothing (nullopt).
+// Error EConvertError for a DWORD or BINDWORD text that is no signed 32-bit integer.
+std::optional<TRegistryData> StoredDataOf(TStoreAs storeAs, const std::string& value);
 
 }  // namespace tgl

@@ -1,6 +1,7 @@
 #pragma once
 // The program folder's files, the log and Games.CFG, seen through one seam: the Win32
 // layer and the native build each provide it, and the tests point it at a scratch folder.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,8 +16,11 @@ public:
   // without regard to letter case; empty when there is none.
   virtual std::string FindFile(const std::string& folder, const std::string& name) const = 0;
   virtual bool FileExists(const std::string& path) const = 0;
-  // The whole file, or nullopt when it is missing or cannot be read.
-  virtual std::optional<std::string> ReadFile(const std::string& path) const = 0;
+  // Whether the file is marked read-only; false for a missing file.
+  virtual bool IsReadOnly(const std::string& path) const = 0;
+  // The file from its start, at most `maxBytes` of it; nullopt when it is missing or cannot
+  // be read.
+  virtual std::optional<std::string> ReadFile(const std::string& path, size_t maxBytes) const = 0;
 
   // Creates or replaces the file with exactly these bytes, flushed to the disk.
   // Error: "Cannot create file %s", or a write error naming the file.
@@ -24,12 +28,16 @@ public:
   // Appends to the file, creating it when missing and never replacing it; the file is
   // held exclusively while it is written. Error: "Cannot create file %s".
   virtual void AppendToFile(const std::string& path, std::string_view bytes) = 0;
-  // Puts `source` in the place of `target`, as atomically as the system allows; on a system
-  // without an atomic replace the previous target survives as `backup` until the new file
-  // is in place. Returns false when the move failed.
-  virtual bool MoveIntoPlace(const std::string& source, const std::string& target,
-                           const std::string& backup) = 0;
-  virtual void RemoveFile(const std::string& path) noexcept = 0;
+
+  // Whether ReplaceInOneStep is available (the NT family has it, Windows 9x has not).
+  virtual bool CanReplaceInOneStep() const = 0;
+  // Puts `source` in the place of `target`, replacing it when it exists, in one step; false
+  // when it failed.
+  virtual bool ReplaceInOneStep(const std::string& source, const std::string& target) = 0;
+  // Gives `source` the name `target`, which must not exist; false when it failed.
+  virtual bool RenameFile(const std::string& source, const std::string& target) = 0;
+  // False when the file could not be removed.
+  virtual bool RemoveFile(const std::string& path) noexcept = 0;
 };
 
 }  // namespace tgl

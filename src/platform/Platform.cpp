@@ -40,6 +40,11 @@ TDisplayDevices& DisplayDevices() {
   return *InstalledPlatform.Displays;
 }
 
+TCodePage& CodePage() {
+  assert(InstalledPlatform.CodePage && "RootUnit: no code page installed");
+  return *InstalledPlatform.CodePage;
+}
+
 TShellCalls& ShellCalls() {
   assert(InstalledPlatform.ShellCalls && "RootUnit: no shell calls installed");
   return *InstalledPlatform.ShellCalls;

@@ -1,6 +1,7 @@
 #pragma once
 // The platform services the core reaches through its seams. The program installs its
 // Win32 implementations once at start-up; tests install doubles for their own scope.
+#include "platform/CodePage.h"
 #include "platform/DisplayDevices.h"
 #include "platform/EmbeddedTexts.h"
 #include "platform/FileSystem.h"
@@ -23,6 +24,7 @@ struct TPlatform {
   TIniCache* IniCache = nullptr;
   TRegistrySystem* Registry = nullptr;
   TDisplayDevices* Displays = nullptr;
+  TCodePage* CodePage = nullptr;
   TShellCalls* ShellCalls = nullptr;
 };
 
@@ -36,6 +38,7 @@ TShellFolders& ShellFolders();
 TIniCache* IniCache();
 TRegistrySystem& Registry();
 TDisplayDevices& DisplayDevices();
+TCodePage& CodePage();
 TShellCalls& ShellCalls();
 
 // Installs a set of services for the lifetime of this object and restores the previous

@@ -19,6 +19,23 @@ bool IsStringType(TRegDataType type) {
 
 }  // namespace
 
+TRegistryData StringData(const std::string& value) {
+  std::vector<uint8_t> bytes(value.begin(), value.end());
+  bytes.push_back(0);
+  return {TRegDataType::rdString, std::move(bytes)};
+}
+
+TRegistryData IntegerData(int32_t value) {
+  uint32_t bits = static_cast<uint32_t>(value);
+  std::vector<uint8_t> bytes;
+  for (size_t i = 0; i < sizeof(bits); ++i) bytes.push_back(uint8_t(bits >> (8 * i)));
+  return {TRegDataType::rdInteger, std::move(bytes)};
+}
+
+TRegistryData BinaryData(std::span<const uint8_t> bytes) {
+  return {TRegDataType::rdBinary, std::vector<uint8_t>(bytes.begin(), bytes.end())};
+}
+
 void TRegistry::SetRootKey(TRootKey root) {
   CloseKey();
   Root = root;
@@ -83,27 +100,23 @@ std::vector<uint8_t> TRegistry::ReadBinaryData(const std::string& name, size_t m
   return std::move(data->Bytes);
 }
 
-void TRegistry::Store(const std::string& name, TRegDataType type, std::vector<uint8_t> bytes) {
-  TRegistryData data{type, std::move(bytes)};
+std::optional<TRegistryData> TRegistry::ReadValue(const std::string& name) { return Query(name); }
+
+void TRegistry::WriteValue(const std::string& name, const TRegistryData& data) {
   if (!KeyOpen || !SetValue(name, data))
     throw ERegistryError(Format("Failed to set data for '%s'", {name}));
 }
 
 void TRegistry::WriteString(const std::string& name, const std::string& value) {
-  std::vector<uint8_t> bytes(value.begin(), value.end());
-  bytes.push_back(0);
-  Store(name, TRegDataType::rdString, std::move(bytes));
+  WriteValue(name, StringData(value));
 }
 
 void TRegistry::WriteInteger(const std::string& name, int32_t value) {
-  uint32_t bits = static_cast<uint32_t>(value);
-  std::vector<uint8_t> bytes;
-  for (size_t i = 0; i < sizeof(bits); ++i) bytes.push_back(uint8_t(bits >> (8 * i)));
-  Store(name, TRegDataType::rdInteger, std::move(bytes));
+  WriteValue(name, IntegerData(value));
 }
 
 void TRegistry::WriteBinaryData(const std::string& name, std::span<const uint8_t> bytes) {
-  Store(name, TRegDataType::rdBinary, std::vector<uint8_t>(bytes.begin(), bytes.end()));
+  WriteValue(name, BinaryData(bytes));
 }
 
 bool TRegistry::DeleteValue(const std::string& name) { return KeyOpen && RemoveValue(name); }

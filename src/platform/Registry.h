@@ -30,7 +30,15 @@ enum class TRegDataType : uint32_t {
 struct TRegistryData {
   TRegDataType Type = TRegDataType::rdNone;
   std::vector<uint8_t> Bytes;
+
+  friend bool operator==(const TRegistryData&, const TRegistryData&) = default;
 };
+
+// The data the typed writes store: a string with its terminating zero, a 32-bit integer
+// least significant byte first, binary bytes as they are.
+TRegistryData StringData(const std::string& value);
+TRegistryData IntegerData(int32_t value);
+TRegistryData BinaryData(std::span<const uint8_t> bytes);
 
 // A value that is missing or of the wrong type for the read, or a write that failed.
 class ERegistryError : public EError {
@@ -75,11 +83,17 @@ public:
   // Binary data of at most maxSize bytes; a missing value gives no bytes. String and integer
   // values, and longer data, are errors.
   std::vector<uint8_t> ReadBinaryData(const std::string& name, size_t maxSize);
+  // The value's data and type exactly as the system holds them, whatever the type; nullopt
+  // when there is no such value or it cannot be read.
+  std::optional<TRegistryData> ReadValue(const std::string& name);
 
   // A string value, stored with its terminating zero.
   void WriteString(const std::string& name, const std::string& value);
   void WriteInteger(const std::string& name, int32_t value);
   void WriteBinaryData(const std::string& name, std::span<const uint8_t> bytes);
+  // Stores data of any type exactly as given, so that a value read with ReadValue can be
+  // put back as it was.
+  void WriteValue(const std::string& name, const TRegistryData& data);
   // False when there was no such value or it could not be removed.
   bool DeleteValue(const std::string& name);
 
@@ -99,7 +113,6 @@ protected:
 private:
   bool Open(const std::string& path, TKeyOpening opening);
   std::optional<TRegistryData> Query(const std::string& name);
-  void Store(const std::string& name, TRegDataType type, std::vector<uint8_t> bytes);
 
   TRootKey Root = TRootKey::rkCurrentUser;
   bool KeyOpen = false;

@@ -23,6 +23,11 @@ void TrlProgramConfig::Save() {
   TIniFile(GamesFilePath()).Modify([&](TIniDocument& games) {
     games.Set(Name, "Path", path);
     games.Set(Name, "Parameters", Parameters);
+    // Opt-in: a game that never had one keeps the section it always had.
+    if (!WaitForProgram.empty())
+      games.Set(Name, WaitForProgramKey, WaitForProgram);
+    else
+      games.DeleteKey(Name, WaitForProgramKey);
   });
 }
 
@@ -39,6 +44,7 @@ void TrlProgramConfig::Load(TCustomIniFile* ini) {
 void TrlProgramConfig::ReadFromIni(TCustomIniFile& ini) {
   Path = ini.ReadString(Name, "Path", "");
   Parameters = ini.ReadString(Name, "Parameters", "");
+  WaitForProgram = ini.ReadString(Name, WaitForProgramKey, "");
 }
 
 void TrlProgramConfig::Erase() {

@@ -12,6 +12,9 @@
 
 namespace tgl {
 
+// The key of a game section that names the program a launcher stub starts.
+inline constexpr const char* WaitForProgramKey = "WaitForProgram";
+
 class TrlProgramConfig {
 public:
   TrlProgramConfig() = default;
@@ -25,9 +28,14 @@ public:
   std::string Name;        // the game's title, or "%Default%"
   std::string Path;        // full file name of the game's program
   std::string Parameters;  // its command line
+  // The program a launcher stub starts, whose end the restore of the driver settings waits
+  // for (an exe name); empty when the game's own process is waited for. Stored as key
+  // "WaitForProgram" of the game section only when set.
+  std::string WaitForProgram;
   bool IsDefault() const { return Default; }
 
-  // Writes "Path" (GetPath) and "Parameters" into the game section.
+  // Writes "Path" (GetPath) and "Parameters" into the game section, and "WaitForProgram"
+  // when it is set (an empty one removes the key).
   virtual void Save();
   // With a reader, ReadFromIni on it; without, on Games.CFG.
   void Load(TCustomIniFile* ini = nullptr);

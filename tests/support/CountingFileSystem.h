@@ -9,9 +9,9 @@ namespace tgl::test {
 
 class TCountingFileSystem : public TPosixFileSystem {
 public:
-  std::optional<std::string> ReadFile(const std::string& path) const override {
+  std::optional<std::string> ReadFile(const std::string& path, size_t maxBytes) const override {
     ++Reads;
-    return TPosixFileSystem::ReadFile(path);
+    return TPosixFileSystem::ReadFile(path, maxBytes);
   }
   void WriteFile(const std::string& path, std::string_view bytes) override {
     ++Writes;

@@ -37,6 +37,8 @@ protected:
     if (Tree.IsAccessDenied(root, path)) return false;
     OpenKey = Tree.Find(root, path, opening == TKeyOpening::koCreate);
     Writable = opening != TKeyOpening::koReadOnly;
+    OpenRoot = root;
+    OpenPath = path;
     return OpenKey != nullptr;
   }
 
@@ -56,10 +58,13 @@ protected:
 
   bool SetValue(const std::string& name, const TRegistryData& data) override {
     if (!Writable || Tree.WritesRefused) return false;
+    TRegistryData stored = data;
+    if (Tree.StoreFilter && !Tree.StoreFilter(OpenRoot, OpenPath, name, stored)) return false;
     if (TMemoryRegistry::TValue* value = OpenKey->Value(name))
-      value->Data = data;
+      value->Data = std::move(stored);
     else
-      OpenKey->Values.push_back({name, data});
+      OpenKey->Values.push_back({name, std::move(stored)});
+    if (Tree.AfterStore) Tree.AfterStore(OpenRoot, OpenPath, name);
     return true;
   }
 
@@ -78,6 +83,8 @@ private:
   TMemoryRegistry& Tree;
   TMemoryRegistry::TKey* OpenKey = nullptr;
   bool Writable = false;
+  TRootKey OpenRoot = TRootKey::rkLocalMachine;
+  std::string OpenPath;
 };
 
 }  // namespace
@@ -155,6 +162,22 @@ void TMemoryRegistry::PutInteger(TRootKey root, const std::string& path, const s
 void TMemoryRegistry::PutBinary(TRootKey root, const std::string& path, const std::string& name,
                                 std::vector<uint8_t> bytes) {
   SetValue(root, path, name, {TRegDataType::rdBinary, std::move(bytes)});
+}
+
+bool TMemoryRegistry::DeleteKey(TRootKey root, const std::string& path) {
+  std::vector<std::string> parts = PathParts(path);
+  if (parts.empty()) return false;
+  std::string parentPath;
+  for (size_t i = 0; i + 1 < parts.size(); ++i) parentPath += parts[i] + "\\";
+  TKey* parent = Find(root, parentPath, false);
+  if (!parent) return false;
+  auto& subkeys = parent->Subkeys;
+  for (auto it = subkeys.begin(); it != subkeys.end(); ++it)
+    if (SameText((*it)->Name, parts.back())) {
+      subkeys.erase(it);
+      return true;
+    }
+  return false;
 }
 
 void TMemoryRegistry::DenyAccess(TRootKey root, const std::string& path) {

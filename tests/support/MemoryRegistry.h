@@ -3,6 +3,7 @@
 // to letter case and keep the case they were made with; subkeys list in creation order.
 // Registry objects made by CreateRegistry work on this tree, so what one writes the next
 // reads, and a test sets up and inspects keys through the same paths the code uses.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -64,6 +65,20 @@ public:
   // A user without administrator rights: opening a key for full access or creating one
   // fails, and so does every write through an object that holds a key already.
   bool WritesRefused = false;
+
+  // Called for every value a registry object is about to store, with the path of its open
+  // key: it may change the data as a driver or a policy would, or refuse the write by
+  // returning false. None by default.
+  std::function<bool(TRootKey root, const std::string& path, const std::string& name,
+                     TRegistryData& data)>
+      StoreFilter;
+  // Called after a registry object stored a value; it may change the tree, for example
+  // remove the key, as another program might at that moment.
+  std::function<void(TRootKey root, const std::string& path, const std::string& name)>
+      AfterStore;
+
+  // Removes the key with everything below it; false when there was none.
+  bool DeleteKey(TRootKey root, const std::string& path);
 
   // The key at that path, or nullptr; with `create`, missing keys are made on the way.
   TKey* Find(TRootKey root, const std::string& path, bool create);

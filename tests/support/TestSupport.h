@@ -1,7 +1,7 @@
 #pragma once
 // What the core's tests share: a scratch program folder on the real file system, the
 // embedded texts from the generated table, recorded message boxes, an empty in-memory registry,
-// an empty list of display adapters, and a fresh start-up state.
+// an empty list of display adapters, Windows-1252 as the code page, and a fresh start-up state.
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -13,6 +13,7 @@
 #include "config/IniCache.h"
 #include "platform/Platform.h"
 #include "platform/TableTexts.h"
+#include "platform/Windows1252.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "support/FixedShellFolders.h"
 #include "support/ListedDisplayDevices.h"
@@ -78,12 +79,13 @@ protected:
   TIniCache IniCache;
   TMemoryRegistry MemoryRegistry;
   TListedDisplayDevices DisplayList;
+  TWindows1252 CodePage;
   TRecordedShell ShellCalls;
 
   // The services of this fixture with another file system, for a test's own scope.
   TPlatform PlatformWith(TFileSystem& files) {
-    return {&files,          &Texts,       &Messages,  &Shell, &IniCache,
-            &MemoryRegistry, &DisplayList, &ShellCalls};
+    return {&files,          &Texts,       &Messages, &Shell,      &IniCache,
+            &MemoryRegistry, &DisplayList, &CodePage, &ShellCalls};
   }
 
 private:

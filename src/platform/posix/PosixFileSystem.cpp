@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app/Errors.h"
@@ -74,15 +75,27 @@ bool TPosixFileSystem::FileExists(const std::string& path) const {
   return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-std::optional<std::string> TPosixFileSystem::ReadFile(const std::string& path) const {
+// Read-only as Windows sees a file on a Unix disk: nobody may write it. The permission of
+// the user alone would not do, since root may write anything.
+bool TPosixFileSystem::IsReadOnly(const std::string& path) const {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+         (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+std::optional<std::string> TPosixFileSystem::ReadFile(const std::string& path,
+                                                      size_t maxBytes) const {
   TDescriptor file(::open(path.c_str(), O_RDONLY));
   if (!file.IsOpen()) return std::nullopt;
   std::string content;
   char buffer[65536];
-  ssize_t count;
-  while ((count = ::read(file.Get(), buffer, sizeof buffer)) > 0)
+  while (content.size() < maxBytes) {
+    size_t wanted = std::min(sizeof buffer, maxBytes - content.size());
+    ssize_t count = ::read(file.Get(), buffer, wanted);
+    if (count < 0) return std::nullopt;
+    if (count == 0) break;
     content.append(buffer, static_cast<size_t>(count));
-  if (count < 0) return std::nullopt;
+  }
   return content;
 }
 
@@ -99,11 +112,16 @@ void TPosixFileSystem::AppendToFile(const std::string& path, std::string_view by
   if (!WriteAll(file.Get(), bytes)) throw EError(Format("Unable to write to %s", {path}));
 }
 
-bool TPosixFileSystem::MoveIntoPlace(const std::string& source, const std::string& target,
-                                   const std::string&) {
+bool TPosixFileSystem::ReplaceInOneStep(const std::string& source, const std::string& target) {
   return ::rename(source.c_str(), target.c_str()) == 0;
 }
 
-void TPosixFileSystem::RemoveFile(const std::string& path) noexcept { ::unlink(path.c_str()); }
+bool TPosixFileSystem::RenameFile(const std::string& source, const std::string& target) {
+  return ::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0;
+}
+
+bool TPosixFileSystem::RemoveFile(const std::string& path) noexcept {
+  return ::unlink(path.c_str()) == 0;
+}
 
 }  // namespace tgl

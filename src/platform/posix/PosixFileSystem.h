@@ -8,12 +8,14 @@ class TPosixFileSystem : public TFileSystem {
 public:
   std::string FindFile(const std::string& folder, const std::string& name) const override;
   bool FileExists(const std::string& path) const override;
-  std::optional<std::string> ReadFile(const std::string& path) const override;
+  bool IsReadOnly(const std::string& path) const override;
+  std::optional<std::string> ReadFile(const std::string& path, size_t maxBytes) const override;
   void WriteFile(const std::string& path, std::string_view bytes) override;
   void AppendToFile(const std::string& path, std::string_view bytes) override;
-  bool MoveIntoPlace(const std::string& source, const std::string& target,
-                   const std::string& backup) override;
-  void RemoveFile(const std::string& path) noexcept override;
+  bool CanReplaceInOneStep() const override { return true; }
+  bool ReplaceInOneStep(const std::string& source, const std::string& target) override;
+  bool RenameFile(const std::string& source, const std::string& target) override;
+  bool RemoveFile(const std::string& path) noexcept override;
 };
 
 }  // namespace tgl

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "app/Errors.h"
 #include "app/TextUtils.h"
 #include "platform/win32/FileHandle_win.h"
@@ -23,13 +25,6 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
   throw EError(Format("Cannot create file %s", {path}));
 }
 
-// True on the NT family, where MoveFileExA replaces a file in one step.
-bool HasAtomicReplace() {
-  OSVERSIONINFOA version{};
-  version.dwOSVersionInfoSize = sizeof version;
-  return ::GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
-}
-
 }  // namespace
 
 std::string TWin32FileSystem::FindFile(const std::string& folder, const std::string& name) const {
@@ -43,7 +38,14 @@ bool TWin32FileSystem::FileExists(const std::string& path) const {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::optional<std::string> TWin32FileSystem::ReadFile(const std::string& path) const {
+bool TWin32FileSystem::IsReadOnly(const std::string& path) const {
+  DWORD attributes = ::GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+         (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+std::optional<std::string> TWin32FileSystem::ReadFile(const std::string& path,
+                                                      size_t maxBytes) const {
   TFileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.IsValid()) return std::nullopt;
@@ -51,12 +53,14 @@ std::optional<std::string> TWin32FileSystem::ReadFile(const std::string& path) c
   char buffer[65536];
   // A read that fails half-way is a failure, not a shorter file: an edit of that part would
   // write it back as the whole file.
-  DWORD count = 0;
-  while (true) {
-    if (!::ReadFile(file.Get(), buffer, sizeof buffer, &count, nullptr)) return std::nullopt;
-    if (count == 0) return content;
+  while (content.size() < maxBytes) {
+    DWORD wanted = static_cast<DWORD>(std::min<size_t>(sizeof buffer, maxBytes - content.size()));
+    DWORD count = 0;
+    if (!::ReadFile(file.Get(), buffer, wanted, &count, nullptr)) return std::nullopt;
+    if (count == 0) break;
     content.append(buffer, count);
   }
+  return content;
 }
 
 void TWin32FileSystem::WriteFile(const std::string& path, std::string_view bytes) {
@@ -78,26 +82,24 @@ void TWin32FileSystem::AppendToFile(const std::string& path, std::string_view by
   if (!WriteAll(file.Get(), bytes)) throw EError(Format("Unable to write to %s", {path}));
 }
 
-bool TWin32FileSystem::MoveIntoPlace(const std::string& source, const std::string& target,
-                                   const std::string& backup) {
-  if (HasAtomicReplace())
-    return ::MoveFileExA(source.c_str(), target.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-  // Windows 9x has no replacing move: the previous file stays as the backup until the new
-  // one is in place, and the next read restores the backup if we stop in between.
-  bool hadTarget = FileExists(target);
-  if (hadTarget) {
-    ::DeleteFileA(backup.c_str());
-    if (!::MoveFileA(target.c_str(), backup.c_str())) return false;
-  }
-  if (!::MoveFileA(source.c_str(), target.c_str())) {
-    if (hadTarget) ::MoveFileA(backup.c_str(), target.c_str());
-    return false;
-  }
-  if (hadTarget) ::DeleteFileA(backup.c_str());
-  return true;
+bool TWin32FileSystem::CanReplaceInOneStep() const {
+  // The NT family replaces a file in one step; Windows 9x's MoveFileExA is a stub.
+  OSVERSIONINFOA version{};
+  version.dwOSVersionInfoSize = sizeof version;
+  return ::GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
 }
 
-void TWin32FileSystem::RemoveFile(const std::string& path) noexcept { ::DeleteFileA(path.c_str()); }
+bool TWin32FileSystem::ReplaceInOneStep(const std::string& source, const std::string& target) {
+  return ::MoveFileExA(source.c_str(), target.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool TWin32FileSystem::RenameFile(const std::string& source, const std::string& target) {
+  return ::MoveFileA(source.c_str(), target.c_str()) != 0;
+}
+
+bool TWin32FileSystem::RemoveFile(const std::string& path) noexcept {
+  return ::DeleteFileA(path.c_str()) != 0;
+}
 
 }  // namespace tgl

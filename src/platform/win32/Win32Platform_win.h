@@ -3,6 +3,7 @@
 #include "config/IniCache.h"
 #include "platform/Platform.h"
 #include "platform/win32/MessageBoxes_win.h"
+#include "platform/win32/Win32CodePage_win.h"
 #include "platform/win32/ResourceTexts_win.h"
 #include "platform/win32/ShellFolders_win.h"
 #include "platform/win32/Win32DisplayDevices_win.h"
@@ -16,7 +17,7 @@ class TWin32Platform {
 public:
   TWin32Platform()
       : Scope(TPlatform{&FileSystem, &Texts, &MessageBoxes, &ShellFolders, &IniCache,
-                        &RegistrySystem, &DisplayDevices, &Shell}) {}
+                        &RegistrySystem, &DisplayDevices, &CodePage, &Shell}) {}
   TMessageBoxes& Messages() { return MessageBoxes; }
   TWin32ShellCalls& ShellCalls() { return Shell; }
 
@@ -28,6 +29,7 @@ private:
   TIniCache IniCache;
   TWin32RegistrySystem RegistrySystem;
   TWin32DisplayDevices DisplayDevices;
+  TWin32CodePage CodePage;
   TWin32ShellCalls Shell;
   TPlatformScope Scope;
 };

@@ -1,6 +1,9 @@
 #include "config/ConfigFiles.h"
 
+#include <sys/stat.h>
+
 #include "app/Errors.h"
+#include "support/CountingFileSystem.h"
 #include "support/TestSupport.h"
 
 namespace tgl::test {
@@ -34,6 +37,46 @@ TEST_F(ConfigFilesTest, NameWithoutTextOrFileGivesAnEmptyReader) {
   EXPECT_TRUE(sections.empty());
   EXPECT_TRUE(ResourceExists("geforce"));
   EXPECT_FALSE(ResourceExists("RadeonNT"));
+}
+
+TEST_F(ConfigFilesTest, EveryNameOfOneFileOrTextHasOneIdentity) {
+  ASSERT_EQ(::mkdir((Folder.Path() + "sub").c_str(), 0755), 0);
+  Folder.Write("A.CFG", "");
+  const std::string a = FindConfigFile("A.CFG").Identity();
+  EXPECT_FALSE(a.empty());
+  for (const char* name : {"./A.CFG", "sub/../A.CFG", ".//./A.CFG", "a.cfg"})
+    EXPECT_EQ(FindConfigFile(name).Identity(), a) << name;
+  EXPECT_EQ(FindConfigFile("geforce.cfg").Identity(), FindConfigFile("GeForce.CFG").Identity());
+  EXPECT_NE(FindConfigFile("GeForce.CFG").Identity(), a);
+  EXPECT_EQ(FindConfigFile("Nowhere.CFG").Identity(), "");
+  // A disk file is a file of its own, even when an embedded text has its name.
+  auto identityOf = [](const std::string& diskPath, const std::string& resource = "") {
+    return TConfigSource{diskPath, resource}.Identity();
+  };
+  Folder.Write("TNT.CFG", "");
+  EXPECT_NE(FindConfigFile("TNT.CFG").Identity(), identityOf("", "TNT"));
+
+  // Windows paths, as Windows resolves them.
+  const std::string windows = identityOf("C:\\Games\\Tesmora\\A.CFG");
+  for (const char* path : {"c:/games/tesmora/a.cfg", "C:\\Games\\Tesmora.\\.\\A.CFG",
+                           "C:\\Games\\Tesmora \\Sub\\..\\A.CFG",
+                           "C:\\Games\\\\Tesmora\\A.CFG"})
+    EXPECT_EQ(identityOf(path), windows) << path;
+  EXPECT_NE(identityOf("C:\\Games\\A.CFG"), windows);
+}
+
+TEST_F(ConfigFilesTest, ReadConfigFileReadsADiskFileOnceForAllItsLookups) {
+  Folder.Write("Main.CFG", "[S]\r\nA=1\r\nB=2\r\n");
+  TCountingFileSystem counting;
+  TPlatformScope scope(PlatformWith(counting));
+  std::unique_ptr<TCustomIniFile> reader = ReadConfigFile("main.cfg");
+  Folder.Write("Main.CFG", "[S]\r\nA=changed\r\n");
+  EXPECT_EQ(reader->ReadString("S", "A", ""), "1");
+  EXPECT_EQ(reader->ReadString("s", "b", ""), "2");
+  EXPECT_TRUE(reader->ValueExists("S", "B"));
+  EXPECT_EQ(counting.Reads, 1);
+  EXPECT_EQ(ReadConfigFile("GeForce.CFG")->ReadString("%General%", "include", ""), "TNT");
+  EXPECT_EQ(counting.Reads, 1);
 }
 
 TEST_F(ConfigFilesTest, ExportAllWritesTheCatalogueAndEveryFileItNames) {

@@ -1,5 +1,6 @@
 #include "config/IniDocument.h"
 
+#include "config/ResourceIniFile.h"
 #include "support/TestSupport.h"
 
 namespace tgl::test {
@@ -110,6 +111,26 @@ TEST(IniDocumentTest, RefusesNamesAndValuesThatWouldNotReadBack) {
     TIniDocument reparsed(document.Text());
     EXPECT_EQ(reparsed.Find(name, "Key [1]; x"), "'quoted' value") << name;
   }
+}
+
+TEST(IniDocumentTest, RunsOfBlankLinesAndCommentsComeBackLineByLine) {
+  const std::string head = "\n\r\r\n; c\r[A]\r\n\r\n\n;x\r\n  \tk=1\n\n\r;y\r\n\r\nz=2";
+  const std::string tail = "\r\n\n";
+  auto lines = [](const std::string& text) {
+    std::string result;
+    for (const std::string& line : SplitLines(text)) result += line + "\r\n";
+    return result;
+  };
+  TIniDocument document(head + tail);
+  EXPECT_EQ(document.Text(), lines(head + tail));
+  EXPECT_EQ(document.KeysWithValues("a"), (TNameValues{{"k", "1"}, {"z", "2"}}));
+
+  document.Set("A", "n", "3");  // behind the last key, before the blank line after it
+  document.Set("B", "x", "1");  // no second blank line before the new section
+  EXPECT_EQ(document.Text(), lines(head) + "n=3\r\n\r\n[B]\r\nx=1\r\n");
+  TIniDocument comment("[A]\r\nk=1\r\n\r\n;c\r\n");
+  comment.Set("B", "x", "1");
+  EXPECT_EQ(comment.Text(), "[A]\r\nk=1\r\n\r\n;c\r\n\r\n[B]\r\nx=1\r\n");
 }
 
 TEST(IniDocumentTest, ManyEditsKeepTheTextRight) {

@@ -2,8 +2,12 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <string_view>
 
 #include "app/Errors.h"
+#include "config/FileReplace.h"
 #include "config/IniSnapshot.h"
 #include "support/CountingFileSystem.h"
 #include "support/TestSupport.h"
@@ -121,11 +125,12 @@ TEST_F(IniFileTest, ReadsLongValuesAndManySectionsWhole) {
 }
 
 TEST_F(IniFileTest, ReadSectionValuesMergesIntoTheGivenList) {
-  Folder.Write("t.ini", "[S]\r\na=1\r\nempty=\r\nB=2\r\n");
+  Folder.Write("t.ini", "[S]\r\na=1\r\nempty=\r\nB=2\r\nc=\r\nA=3\r\nC=4\r\n");
   TIniFile ini(PathOf("t.ini"));
-  TStrings list{"keep=me", "b=old", "EMPTY=gone"};
+  // A repeated key counts with the value of its first line, under the name of its last.
+  TStrings list{"keep=me", "b=old", "EMPTY=gone", "c=first", "no name", "C=second"};
   ini.ReadSectionValues("S", list);
-  EXPECT_EQ(list, (TStrings{"keep=me", "B=2", "a=1"}));
+  EXPECT_EQ(list, (TStrings{"keep=me", "B=2", "no name", "A=1"}));
 }
 
 TEST_F(IniFileTest, RefusesTextThatWouldBreakTheFile) {
@@ -149,9 +154,7 @@ TEST_F(IniFileTest, RefusesTextThatWouldBreakTheFile) {
 // between writing the new content and putting it in place.
 class TFailingReplace : public TPosixFileSystem {
 public:
-  bool MoveIntoPlace(const std::string&, const std::string&, const std::string&) override {
-    return false;
-  }
+  bool ReplaceInOneStep(const std::string&, const std::string&) override { return false; }
 };
 
 TEST_F(IniFileTest, AFailedWriteLeavesThePreviousContent) {
@@ -166,13 +169,124 @@ TEST_F(IniFileTest, AFailedWriteLeavesThePreviousContent) {
 
 TEST_F(IniFileTest, RecoversTheBackupOfAReplaceThatStoppedHalfway) {
   // On Windows 9x the old file is moved aside before the new one takes its place.
-  Folder.Write("t.ini.old", "[S]\r\nK=old\r\n");
-  Folder.Write("t.ini.new", "[S]\r\nK=ne");
+  Folder.Write("t.ini.TesmoraGL-old", "[S]\r\nK=old\r\n");
+  Folder.Write("t.ini.TesmoraGL-new", "[S]\r\nK=new\r\n");
   TIniFile ini(PathOf("t.ini"));
   EXPECT_EQ(ini.ReadString("S", "K", ""), "old");
   ini.WriteString("S", "K", "newer");
   EXPECT_EQ(Folder.Read("t.ini"), "[S]\r\nK=newer\r\n");
   EXPECT_EQ(Folder.FileNames(), (std::vector<std::string>{"t.ini"}));
+}
+
+TEST_F(IniFileTest, AFileTheUserDeletedDoesNotComeBack) {
+  // Neither a user's own file of the backup's name nor a backup left without the rest of an
+  // unfinished replace proves that one of ours stopped half-way.
+  for (const std::string& backup : {PathOf("t.ini.old"), BackupFileName(PathOf("t.ini"))}) {
+    TScratchFolder folder;
+    std::string name = backup.substr(backup.rfind('/') + 1);
+    folder.Write(name, "[S]\r\nK=kept\r\n");
+    TIniFile ini(folder.Path() + "t.ini");
+    EXPECT_EQ(ini.ReadString("S", "K", "none"), "none") << name;
+    EXPECT_EQ(folder.FileNames(), (std::vector<std::string>{name}));
+    ini.WriteString("S", "K", "new");
+    EXPECT_EQ(folder.Read("t.ini"), "[S]\r\nK=new\r\n");
+    EXPECT_EQ(folder.Read(name), "[S]\r\nK=kept\r\n") << name;
+  }
+}
+
+TEST_F(IniFileTest, AReadOnlyFileIsRefusedEveryTimeAndNothingIsLeftBehind) {
+  Folder.Write("t.ini", "[S]\r\nK=1\r\n");
+  ASSERT_EQ(::chmod(PathOf("t.ini").c_str(), 0444), 0);
+  TIniFile ini(PathOf("t.ini"));
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    try {
+      ini.WriteString("S", "K", "2");
+      ADD_FAILURE() << "written";
+    } catch (const EError& error) {
+      EXPECT_EQ(error.what(), "Unable to write to " + PathOf("t.ini"));
+    }
+  }
+  EXPECT_EQ(ini.ReadString("S", "K", ""), "1");
+  EXPECT_EQ(Folder.FileNames(), (std::vector<std::string>{"t.ini"}));
+}
+
+// The bytes of a text saved as "Unicode" by Notepad: a byte order mark, then UTF-16.
+std::string Utf16File(std::u16string_view text, bool bigEndian) {
+  std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (char16_t unit : text) {
+    char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+    bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+  }
+  return bytes;
+}
+
+TEST_F(IniFileTest, UnicodeFilesAreReadAndWrittenInTheirOwnByteOrder) {
+  const std::u16string games = u"[Arena]\r\nPath=C:\\Arena.exe\r\n[Caf\u00E9 \u20AC]\r\nPath=x\r\n";
+  for (bool bigEndian : {false, true}) {
+    Folder.Write("Games.CFG", Utf16File(games, bigEndian));
+    TIniFile ini(PathOf("Games.CFG"));
+    TStrings sections;
+    ini.ReadSections(sections);
+    EXPECT_EQ(sections, (TStrings{"Arena", "Caf\xE9 \x80"})) << bigEndian;
+    EXPECT_EQ(ini.ReadString("Arena", "Path", ""), "C:\\Arena.exe") << bigEndian;
+    ini.WriteString("Arena", "Parameters", "-w\xE9");
+    EXPECT_EQ(Folder.Read("Games.CFG"),
+              Utf16File(u"[Arena]\r\nPath=C:\\Arena.exe\r\nParameters=-w\u00E9\r\n[Caf\u00E9 \u20AC]"
+                        u"\r\nPath=x\r\n",
+                        bigEndian))
+        << bigEndian;
+  }
+}
+
+TEST_F(IniFileTest, AUnicodeFileThatWouldLoseCharactersIsReadButNeverWritten) {
+  const std::string bytes = Utf16File(u"[\u0416\u0443\u043A]\r\nPath=x\r\n[Arena]\r\nPath=y\r\n", false);
+  Folder.Write("Games.CFG", bytes);
+  TIniFile ini(PathOf("Games.CFG"));
+  EXPECT_EQ(ini.ReadString("Arena", "Path", ""), "y");
+  try {
+    ini.WriteString("Arena", "Path", "z");
+    ADD_FAILURE() << "written";
+  } catch (const EError& error) {
+    EXPECT_EQ(error.what(), "Unable to write to " + PathOf("Games.CFG") +
+                                ": its Unicode text has characters outside this system's code page");
+  }
+  EXPECT_EQ(Folder.Read("Games.CFG"), bytes);
+  EXPECT_EQ(Folder.FileNames(), (std::vector<std::string>{"Games.CFG"}));
+}
+
+TEST_F(IniFileTest, AFileTooLargeToHoldIsRefusedWithAClearMessage) {
+  const std::string tooLarge =
+      "The file " + PathOf("t.ini") + " is too large (over 64 MB or 4,000,000 lines)";
+  auto sizeOf = [this] {
+    struct stat info {};
+    return ::stat(PathOf("t.ini").c_str(), &info) == 0 ? info.st_size : -1;
+  };
+  std::string manyLines;
+  for (int i = 0; i <= 4000000; ++i) manyLines += "a\n";
+  // A damaged disk leaves files of zeros; one a byte beyond 64 MB, then too many lines.
+  for (int variant = 0; variant < 2; ++variant) {
+    if (variant == 0) {
+      Folder.Write("t.ini", "");
+      ASSERT_EQ(::truncate(PathOf("t.ini").c_str(), (64 << 20) + 1), 0);
+    } else {
+      Folder.Write("t.ini", manyLines);
+    }
+    const off_t size = sizeOf();
+    TIniFile ini(PathOf("t.ini"));
+    for (auto operation : {+[](TIniFile& file) { file.ReadString("S", "K", ""); },
+                           +[](TIniFile& file) { file.WriteString("S", "K", "V"); }}) {
+      try {
+        operation(ini);
+        ADD_FAILURE() << "accepted " << variant;
+      } catch (const EError& error) {
+        EXPECT_EQ(error.what(), tooLarge);
+      }
+    }
+    EXPECT_EQ(sizeOf(), size);
+  }
+  // Blank lines and comments cost nothing to hold.
+  Folder.Write("t.ini", std::string(5000000, '\n') + "; note\r\n[S]\r\nK=1\r\n");
+  EXPECT_EQ(TIniFile(PathOf("t.ini")).ReadString("S", "K", ""), "1");
 }
 
 TEST_F(IniFileTest, UnwritableFolderRaisesUnableToWrite) {
@@ -221,7 +335,9 @@ TEST_F(IniFileTest, AnEditThatFailsHalfwayChangesNothing) {
 // An existing file that cannot be read at the moment, as when another program holds it.
 class TUnreadable : public TPosixFileSystem {
 public:
-  std::optional<std::string> ReadFile(const std::string&) const override { return std::nullopt; }
+  std::optional<std::string> ReadFile(const std::string&, size_t) const override {
+    return std::nullopt;
+  }
 };
 
 TEST_F(IniFileTest, AFileThatCannotBeReadIsNeverReplacedByAnEdit) {

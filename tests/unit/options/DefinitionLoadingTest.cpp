@@ -1,6 +1,9 @@
+#include <sys/stat.h>
+
 #include "app/Errors.h"
 #include "options/FieldHub.h"
 #include "OptionsTestSupport.h"
+#include "support/CountingFileSystem.h"
 #include "support/TestSupport.h"
 
 namespace tgl::test {
@@ -248,6 +251,58 @@ TEST_F(DefinitionLoadingTest, AFileIncludedTwiceWithoutALoopLoadsTwice) {
   TFieldHub hub;
   Select(hub, "Top");
   EXPECT_EQ(OptionNames(hub), (TStrings{"L", "S", "R", "T"}));
+}
+
+TEST_F(DefinitionLoadingTest, AnotherSpellingOfAFileBeingLoadedIsThatFile) {
+  ASSERT_EQ(::mkdir((Folder.Path() + "sub").c_str(), 0755), 0);
+  WriteDefinition("A", {"[%General%]", "include1=./A", "include2=././A", "include3=.//A",
+                        "include4=sub/../A", "include5=sub/./../A", "include6=a", "[Opt]",
+                        "Type=Switch"});
+  TCountingFileSystem counting;
+  TPlatformScope scope(PlatformWith(counting));
+  TFieldHub hub;
+  Select(hub, "A");
+  EXPECT_EQ(OptionNames(hub), (TStrings{"Opt"}));
+  EXPECT_EQ(counting.Reads, 1);
+}
+
+TEST_F(DefinitionLoadingTest, TheLoadsOfOneSelectCardAreBounded) {
+  // Each file includes the next one twice: the nine files make 511 loads, and every further
+  // file would double them.
+  for (int i = 0; i < 8; ++i) {
+    std::string next = "C" + std::to_string(i + 1);
+    Folder.Write("C" + std::to_string(i) + ".CFG",
+                 IniText({"[%General%]", ("include1=" + next).c_str(),
+                          ("include2=" + next).c_str()}));
+  }
+  WriteDefinition("C8", {"[Last]", "Type=Switch"});
+  TRecordingHub hub;
+  TrlCardConfig card = MakeCard("C0");
+  EXPECT_THROW(hub.SelectCard(&card), EAbort);
+  EXPECT_EQ(hub.CurrentCard(), &card);
+  EXPECT_EQ(OptionNames(hub), (TStrings{"Last"}));
+  EXPECT_TRUE(hub.Steps.empty());
+  // The next card starts with a fresh count.
+  TrlCardConfig small = MakeCard("C6");
+  hub.SelectCard(&small);
+  EXPECT_EQ(OptionNames(hub), (TStrings{"Last"}));
+  EXPECT_EQ(hub.Steps.size(), 3u);
+}
+
+TEST_F(DefinitionLoadingTest, EveryLoadReadsItsDiskFileOnce) {
+  WriteDefinition("Base", {"[%Common%]", "StoreAs=String", "[B1]", "Type=Switch", "Default=1",
+                           "[B2]", "Type=List", "Values=1, 2", "StringsNT=x"});
+  WriteDefinition("Main", {"[%General%]", "Path1=x", "include=Base", "[M1]", "Type=Switch",
+                           "Caption=One", "[M2]", "Type=Slider", "LinkTag=4"});
+  for (int version : {wvWindows98, wvWindows2000}) {
+    Startup().WindowsVersion = version;
+    TCountingFileSystem counting;
+    TPlatformScope scope(PlatformWith(counting));
+    TFieldHub hub;
+    Select(hub, "Main");
+    EXPECT_EQ(OptionNames(hub), (TStrings{"B1", "B2", "M1", "M2"}));
+    EXPECT_EQ(counting.Reads, 2) << version;
+  }
 }
 
 TEST_F(DefinitionLoadingTest, AnIncludeOfNothingLoadsNothing) {

@@ -110,6 +110,30 @@ TEST_F(ProfileTransferTest, EachTransferGoesToGamesCfgOnce) {
   EXPECT_EQ(Games().ReadString("%Unreal_GeForce%", "DX 8bit textures", ""), "0");
 }
 
+TEST_F(ProfileTransferTest, AnOptionWhoseNameCannotBeAKeyIsLeftOutAtLoading) {
+  Folder.Write("Odd.CFG", IniText({"[Good]", "Type=Switch", "Default=1", "[A=B]", "Type=Switch",
+                                   "[;Semi]", "Type=Switch", "[[Bracket]", "Type=Switch"}) +
+                              std::string("[Zero\0Byte]\r\nType=Switch\r\n", 26) +
+                              IniText({"[Last]", "Type=Switch", "Default=0"}));
+  Startup().LogEnabled = true;
+  TrlCardConfig odd = MakeCard("Odd");
+  TFieldHub hub;
+  hub.SelectCard(&odd);
+  EXPECT_EQ(OptionNames(hub), (TStrings{"Good", "Last"}));
+  hub.SetProfileName("Quake");
+  hub.LoadFromProfile();
+  hub.SaveToProfile();
+  TStrings lines;
+  Games().ReadSectionValues("%Quake_Odd%", lines);
+  EXPECT_EQ(lines, (TStrings{"Good=1", "Last=0"}));
+  const std::string log = Folder.Read("TesmoraGL.Log");
+  for (const char* name : {"A=B", ";Semi", "[Bracket"})
+    EXPECT_NE(log.find("Option \"" + std::string(name) +
+                       "\" left out: its name cannot be a key of Games.CFG"),
+              std::string::npos)
+        << log;
+}
+
 TEST_F(ProfileTransferTest, RevertPutsBackTheValuesLastLoadedOrSaved) {
   TrlCardConfig tnt = MakeCard("TNT");
   TFieldHub hub;

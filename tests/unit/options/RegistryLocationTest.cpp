@@ -92,7 +92,13 @@ TEST_F(RegistryLocationTest, AnEmptyPathEntryIsAKeyThatCannotBeOpened) {
   EXPECT_EQ(Log(), LogLines({"Regisry OpenKey error at \" \\ Value\"; Original key: \"\"",
                              "Registry exception while writing: Key: \" \\ Value\"",
                              "Regisry OpenKey error at \"\\NVidia \\ Value\"; Original key: \"\"",
-                             "Registry exception while writing: Key: \"\\NVidia \\ Value\""}));
+                             "Registry exception while writing: Key: \"\\NVidia \\ Value\"",
+                             "Setting not applied: Gap: no registry location: wanted REG_DWORD "
+                             "20, not written (the tuning definition gives no registry path); "
+                             "found nothing",
+                             "Setting not applied: Driver: no registry location: wanted "
+                             "REG_DWORD 30, not written (the tuning definition gives no "
+                             "registry path); found nothing"}));
   EXPECT_EQ(StoredInteger(HKCU, "Software\\Tesmora", "Value"), 10u);
   EXPECT_EQ(StoredInteger(HKCU, "Software\\Tesmora", "After"), 40u);
   EXPECT_FALSE(MemoryRegistry.Value(HKLM, "", "Value"));
@@ -123,7 +129,7 @@ TEST_F(RegistryLocationTest, APathNumberBeyondTheListEndsTheTransferAtThatOption
     SCOPED_TRACE(write ? "write" : "read");
     MemoryRegistry.PutInteger(HKCU, "Software\\Tesmora", "Last", 0);
     try {
-      write ? Hub.WriteToRegistry() : Hub.ReadFromRegistry();
+      write ? (void)Hub.WriteToRegistry() : Hub.ReadFromRegistry();
       ADD_FAILURE() << "the transfer went on";
     } catch (const EError& error) {
       EXPECT_STREQ(error.what(), "List index out of bounds (5)");
@@ -148,7 +154,7 @@ TEST_F(RegistryLocationTest, ADisplayNumberThatTheDriverKeyLacksEndsTheTransfer)
   SetValues({{"First", "1"}, {"Numbered", "2"}, {"Last", "3"}});
   for (bool write : {true, false}) {
     try {
-      write ? Hub.WriteToRegistry() : Hub.ReadFromRegistry();
+      write ? (void)Hub.WriteToRegistry() : Hub.ReadFromRegistry();
       ADD_FAILURE() << "the transfer went on";
     } catch (const EError& error) {
       EXPECT_STREQ(error.what(), "DeficeKey is wrongly parsed for Display number in Windows 9x");

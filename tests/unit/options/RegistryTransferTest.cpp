@@ -9,6 +9,7 @@ namespace {
 
 const std::string TesmoraKey = "Software\\Tesmora";
 const std::string Location = "\\Software\\Tesmora \\ ";  // the log's form of key and value
+const std::string TesmoraValue = "HKEY_CURRENT_USER\\Software\\Tesmora\\";  // and the report's
 
 constexpr TRegDataType Integer = TRegDataType::rdInteger;
 constexpr TRegDataType String = TRegDataType::rdString;
@@ -207,7 +208,16 @@ TEST_F(RegistryTransferTest, ValuesThatCannotBeWrittenAreLoggedAndTheOthersWritt
                              "Registry exception while writing: Key: \"\\Software\\Locked \\ Value\"",
                              "Convert error of value \"\" at: Key: " + Location + "Empty",
                              "Convert error of value \"4294909824\" at: Key: " + Location + "Outside",
-                             "Convert error of value \"0x10\" at: Key: " + Location + "Hex"}));
+                             "Convert error of value \"0x10\" at: Key: " + Location + "Hex",
+                             "Setting not applied: Locked: HKEY_CURRENT_USER\\Software\\Locked"
+                             "\\Value: wanted REG_DWORD 2, not written (the key cannot be "
+                             "opened); found no key",
+                             "Setting not applied: Empty: " + TesmoraValue + "Empty: wanted \"\", "
+                             "not written (not a 32-bit integer); found no value",
+                             "Setting not applied: Outside: " + TesmoraValue + "Outside: wanted "
+                             "\"4294909824\", not written (not a 32-bit integer); found no value",
+                             "Setting not applied: Hex: " + TesmoraValue + "Hex: wanted \"0x10\", "
+                             "not written (not a 32-bit integer); found no value"}));
   EXPECT_EQ(StoredInteger(HKCU, TesmoraKey, "First"), 1u);
   EXPECT_EQ(MemoryRegistry.StringValue(HKCU, TesmoraKey, "Text"), "abc");
   EXPECT_EQ(MemoryRegistry.Value(HKCU, TesmoraKey, "Last")->Bytes,
@@ -237,9 +247,14 @@ TEST_F(RegistryTransferTest, WithoutTheRightToWriteEveryValueIsLoggedAndNothingW
   const std::string openError = "Regisry OpenKey error at \"\\Software\\Tesmora \\ %s\"; "
                                 "Original key: \"\\HKCU\\Software\\Tesmora\\\"";
   const std::string writeError = "Registry exception while writing: Key: \"\\Software\\Tesmora \\ %s\"";
+  const std::string notApplied = "Setting not applied: %s: " + TesmoraValue +
+                                 "%s: wanted %s, not written (the key cannot be opened); found no key";
   EXPECT_EQ(Log(), LogLines({Format(openError, {"Number"}), Format(writeError, {"Number"}),
                              Format(openError, {"Text"}), Format(writeError, {"Text"}),
-                             Format(openError, {"Binary"}), Format(writeError, {"Binary"})}));
+                             Format(openError, {"Binary"}), Format(writeError, {"Binary"}),
+                             // Never loaded, the values are empty.
+                             Format(notApplied, {"Number", "Number", "\"\""}),
+                             Format(notApplied, {"Text", "Text", "REG_SZ \"\""})}));
   EXPECT_FALSE(MemoryRegistry.KeyExists(HKCU, TesmoraKey));
 }
 

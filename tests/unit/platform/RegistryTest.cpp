@@ -119,6 +119,38 @@ TEST_F(RegistryTest, WritesStoreTheirTypesAndReadBack) {
   EXPECT_EQ(reader->CurrentPath(), "SOFTWARE\\tesmora\\opengl");
 }
 
+TEST_F(RegistryTest, RawValuesKeepTheirTypeAndDataExactly) {
+  const TRegistryData kept[] = {
+      {TRegDataType::rdInteger, {1, 0, 0, 0}},
+      {TRegDataType::rdString, {'a', 'b'}},  // without its terminating zero
+      {TRegDataType::rdExpandString, {'%', 'x', '%', 0}},
+      {TRegDataType::rdBinary, {}},
+      {TRegDataType::rdMultiString, {'a', 0, 'b', 0, 0}},
+      {TRegDataType::rdNone, {7}},
+      {static_cast<TRegDataType>(11), {1, 2, 3, 4, 5, 6, 7, 8}},  // a type we do not name
+  };
+  Keys->SetRootKey(HKLM);
+  ASSERT_TRUE(Keys->OpenKey(DriverKey, true));
+  for (size_t i = 0; i < std::size(kept); ++i) Keys->WriteValue("V" + std::to_string(i), kept[i]);
+
+  std::unique_ptr<TRegistry> reader = Registry().CreateRegistry();
+  reader->SetRootKey(HKLM);
+  ASSERT_TRUE(reader->OpenKeyReadOnly(DriverKey));
+  for (size_t i = 0; i < std::size(kept); ++i)
+    EXPECT_EQ(reader->ReadValue("v" + std::to_string(i)), kept[i]) << i;
+  EXPECT_EQ(reader->ReadValue("Missing"), std::nullopt);
+  EXPECT_EQ(RegistryErrorOf([&] { reader->WriteValue("V0", kept[1]); }),
+            "Failed to set data for 'V0'");
+  reader->CloseKey();
+  EXPECT_EQ(RegistryErrorOf([&] { reader->ReadValue("V0"); }), "Failed to get data for 'V0'");
+
+  // The typed writes store what the data helpers make.
+  Keys->WriteInteger("Typed", -2);
+  EXPECT_EQ(MemoryRegistry.Value(HKLM, DriverKey, "Typed"), IntegerData(-2));
+  Keys->WriteString("Typed", "x");
+  EXPECT_EQ(MemoryRegistry.Value(HKLM, DriverKey, "Typed"), StringData("x"));
+}
+
 TEST_F(RegistryTest, OpeningFindsCreatesOrRefuses) {
   MemoryRegistry.CreateKey(HKLM, DriverKey);
   Keys->SetRootKey(HKLM);

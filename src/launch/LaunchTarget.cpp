@@ -1,0 +1,16 @@
+#include "launch/LaunchTarget.h"
+
+#include "app/Errors.h"
+#include "app/TextUtils.h"
+
+namespace tgl {
+
+TrlProgramConfig& LaunchTarget(const TrlPrograms& programs, const TLaunchRequest& request) {
+  if (request.IsDefault()) return programs.Items(0);
+  int index = programs.IndexOfName(request.Title);
+  if (index <= 0 || programs.Items(index).IsDefault())
+    throw EError(Format(UnknownTitleText, {request.Title}));
+  return programs.Items(index);
+}
+
+}  // namespace tgl

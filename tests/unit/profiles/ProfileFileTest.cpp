@@ -1,0 +1,212 @@
+// Game profiles as files: the text written, export then import reproducing a game and its
+// card sections exactly, and files that are not profiles or are damaged refused whole.
+#include "profiles/ProfileFile.h"
+
+#include "ProfilesTestSupport.h"
+#include "config/IniFile.h"
+#include "profiles/GamesFile.h"
+
+namespace tgl::test {
+namespace {
+
+// The card sections of a title as the store reads them: name, then key and value pairs.
+using TSections = std::vector<std::pair<std::string, std::vector<std::pair<std::string, std::string>>>>;
+
+class ProfileFileTest : public TProfilesTest {
+protected:
+  TSections CardSectionsOf(const std::string& title) const {
+    TIniDocument games(Games());
+    TSections sections;
+    for (const std::string& name : games.SectionNames()) {
+      if (!IsCardSectionOf(name, title)) continue;
+      sections.push_back({name, {}});
+      for (const std::string& key : games.KeyNames(name))
+        sections.back().second.emplace_back(key, std::string(*games.Find(name, key)));
+    }
+    return sections;
+  }
+
+  std::string ExportFile() const { return Folder.Path() + "Exported.tgp"; }
+
+  // The message of the EProfileFile that reading `text` raises, or "read".
+  static std::string RefusalOf(std::string_view text) {
+    try {
+      ParseProfileFile(text, "C:\\Profiles\\x.tgp");
+    } catch (const EProfileFile& error) {
+      return error.what();
+    }
+    return "read";
+  }
+};
+
+TEST_F(ProfileFileTest, TheFileNamesTheProgramTheGameAndItsValuesPerTuningFile) {
+  UseFixture("Games.CFG");
+  TrlPrograms programs;
+  ExportProfile(Named(programs, "Arena"), ExportFile());
+  EXPECT_EQ(ReadBytes(ExportFile()),
+            "; Tesmora Game Launcher game profile\r\n"
+            "[TesmoraGL profile]\r\n"
+            "Format=TesmoraGL profile 1\r\n"
+            "Title=Arena\r\n"
+            "Path=C:\\Games\\Arena\\arena.exe\r\n"
+            "Parameters=-window -nosound\r\n"
+            "[Values GeForce]\r\n"
+            "GL Force Antialiasing=0\r\n"
+            "GL Antialiasing Quality=\r\n"
+            "[Values TNT]\r\n"
+            "TNT VSync=1\r\n"
+            "[End]\r\n");
+  // Exporting reads only.
+  EXPECT_EQ(Games(), Fixture("Games.CFG"));
+}
+
+TEST_F(ProfileFileTest, DefaultIsExportedWithTheDefaultValuesAndNoProgram) {
+  UseFixture("Games.CFG");
+  TrlPrograms programs;
+  TGameProfile exported = ExportableProfile(programs.Items(0));
+  EXPECT_EQ(exported, (TGameProfile{"Default", "", "", "", {{"GeForce", {{"GL Force Antialiasing", "1"}, {"GL Antialiasing Quality", "2"}}}}}));
+}
+
+TEST_F(ProfileFileTest, ExportThenImportReproducesTheGameAndItsCardSectionsExactly) {
+  const char* const titles[] = {
+      "Quake",          "Quake III Arena", "Tom \"Clancy\"'s", "\"Quoted\"",    "'Single'",
+      "Back\\slash\\",  "[Bracket",        "100% Fun",         "x=y;#",         ";Semicolon",
+      "Caf\xE9 \xC4\xFF", "a  b\tc",       "Default",          "-dash /slash",  "In%ner%",
+  };
+  for (const char* title : titles) {
+    SCOPED_TRACE(title);
+    const std::string t = title;
+    Folder.Write("Games.CFG",
+                 "[%%Configuration]\r\nOnRun=1\r\n[Other]\r\nPath=C:\\o.exe\r\n"
+                 "[%Other_GeForce%]\r\nGL Force Antialiasing=1\r\n"
+                 "[" + t + "]\r\nPath=C:\\Games\\" + t + "\\game.exe\r\nParameters=\"-a\" -b\r\n"
+                 "WaitForProgram=real.exe\r\n"
+                 "[%" + t + "_GeForce%]\r\nGL Force Antialiasing=0\r\nPadded=\"  two blanks \"\r\n"
+                 "Quoted=\"\"inside\"\"\r\nEmpty=\r\nSpaced Key = 5 \r\n"
+                 "[%" + t + "_TNT%]\r\nTNT VSync=1\r\n");
+    TrlPrograms programs;
+    TSections before = CardSectionsOf(t);
+    ASSERT_EQ(before.size(), 2u);
+    TrlProgramConfig& game = Named(programs, t);
+    const std::string path = game.Path, parameters = game.Parameters;
+    ExportProfile(game, ExportFile());
+
+    programs.Delete(programs.IndexOfName(t));
+    ASSERT_TRUE(CardSectionsOf(t).empty());
+    TGameProfile read = ReadProfileFile(ExportFile());
+    EXPECT_EQ(read.Title, t);
+    int index = ImportProfile(programs, read, read.Title);
+
+    EXPECT_EQ(index, programs.Count() - 1);
+    TrlProgramConfig& imported = programs.Items(index);
+    EXPECT_EQ(imported.Name, t);
+    EXPECT_EQ(imported.Path, path);
+    EXPECT_EQ(imported.Parameters, parameters);
+    EXPECT_EQ(imported.WaitForProgram, "real.exe");
+    EXPECT_EQ(CardSectionsOf(t), before);
+    // As the store sees it after the next start.
+    TrlPrograms reloaded;
+    TrlProgramConfig& stored = Named(reloaded, t);
+    EXPECT_EQ(stored.Path, path);
+    EXPECT_EQ(stored.Parameters, parameters);
+    EXPECT_EQ(stored.WaitForProgram, "real.exe");
+    EXPECT_EQ(CardSectionsOf("Other").size(), 1u);
+  }
+}
+
+TEST_F(ProfileFileTest, ATakenOrUnstorableTitleIsRefusedAndChangesNothing) {
+  UseFixture("Games.CFG");
+  TrlPrograms programs;
+  TGameProfile arena = ExportableProfile(Named(programs, "Arena"));
+  const std::string games = Games();
+  for (const char* title : {"Arena", "ARENA", "%Hidden", "With_Underscore", "", " Blank"})
+    EXPECT_THROW(ImportProfile(programs, arena, title), EImportTitle) << title;
+  try {
+    ImportProfile(programs, arena, "arena");
+  } catch (const EImportTitle& error) {
+    EXPECT_STREQ(error.what(), "Application title should be unique");
+  }
+  EXPECT_EQ(Games(), games);
+  EXPECT_EQ(programs.Count(), 3);
+
+  // Under another title it comes in; values a deleted game left under that title go.
+  Folder.Write("Games.CFG", games + "[%Arena Copy_Radeon%]\r\nStale=1\r\n");
+  ImportProfile(programs, arena, "Arena Copy");
+  TSections copied = CardSectionsOf("Arena Copy");
+  ASSERT_EQ(copied.size(), 2u);
+  EXPECT_EQ(copied[0].first, "%Arena Copy_GeForce%");
+  EXPECT_EQ(copied[1].first, "%Arena Copy_TNT%");
+}
+
+TEST_F(ProfileFileTest, AFileCutAnywhereIsRefusedWhole) {
+  std::string text = ProfileFileText(
+      {"Quake", "C:\\q.exe", "-x", "", {{"GeForce", {{"A", "1"}, {"B", "2"}}}, {"TNT", {{"C", ""}}}}});
+  ASSERT_EQ(RefusalOf(text), "read");
+  // Only the line break after the last line may go.
+  for (size_t length = 0; length + 2 < text.size(); ++length)
+    EXPECT_NE(RefusalOf(text.substr(0, length)), "read") << length;
+  EXPECT_EQ(RefusalOf(text.substr(0, text.size() - 2)), "read");
+  EXPECT_EQ(RefusalOf(text.substr(0, text.size() / 2)),
+            "The game profile \"C:\\Profiles\\x.tgp\" is damaged: it ends before its last line.");
+}
+
+TEST_F(ProfileFileTest, FilesThatAreNotProfilesOrAreDamagedAreRefusedWithTheirReason) {
+  const std::string head = "[TesmoraGL profile]\r\nFormat=TesmoraGL profile 1\r\n";
+  const std::string notProfile = "\"C:\\Profiles\\x.tgp\" is not a game profile of Tesmora Game Launcher.";
+  const std::string damaged = "The game profile \"C:\\Profiles\\x.tgp\" is damaged: ";
+  struct Case {
+    std::string Text;
+    std::string Refusal;
+  } cases[] = {
+      {"", notProfile},
+      {Fixture("Games.CFG"), notProfile},
+      {ResourceFileBytes("GeForce.CFG"), notProfile},
+      {std::string("\x89PNG\r\n\x1A\n\0\0", 10), notProfile},
+      {"[TesmoraGL profile]\r\nTitle=Quake\r\n[End]\r\n", notProfile},
+      {"[TesmoraGL profile]\r\nFormat=Other 1\r\nTitle=Q\r\n[End]\r\n", notProfile},
+      {"\xEF\xBB\xBF" + head + "Title=Q\r\n[End]\r\n", notProfile},
+      {std::string(MaxProfileFileSize + 1, ' '), notProfile},
+      {"[TesmoraGL profile]\r\nFormat=TesmoraGL profile 2\r\nTitle=Q\r\n[End]\r\n",
+       "The game profile \"C:\\Profiles\\x.tgp\" was written by a newer version of Tesmora Game "
+       "Launcher."},
+      {head + "Title=Q\r\nColour=red\r\n[End]\r\n", damaged + "line 4 is not understood."},
+      {head + "Title=Q\r\nTitle=R\r\n[End]\r\n", damaged + "line 4 repeats a name."},
+      {head + "Title=Q\r\n[Values GeForce]\r\nA=1\r\na=2\r\n[End]\r\n", damaged + "line 6 repeats a name."},
+      {head + "Title=Q\r\n[Values GeForce]\r\n[Values geforce]\r\n[End]\r\n", damaged + "line 5 repeats a name."},
+      {head + "Title=Q\r\n[Values GeForce]\r\njust text\r\n[End]\r\n", damaged + "line 5 is not understood."},
+      {head + "Title=Q\r\n[Values GeForce]\r\n=1\r\n[End]\r\n", damaged + "line 5 is not understood."},
+      {head + "Title=Q\r\n[Values]\r\n[End]\r\n", damaged + "line 4 is not understood."},
+      {head + "Title=Q\r\n[Values Ge]Force]\r\n[End]\r\n", damaged + "line 4 is not understood."},
+      {head + "Title=Q\r\n[Other]\r\n[End]\r\n", damaged + "line 4 is not understood."},
+      {head + "Title=Q\r\n[End]\r\nA=1\r\n", damaged + "line 5 is not understood."},
+      {head + "Title=Q\r\n[End]\r\n[End]\r\n", damaged + "line 5 is not understood."},
+      {head + "Title=Q\r\n[Values GeForce]\r\nA=1\rB=2\r\n[End]\r\n", damaged + "line 5 is not understood."},
+      {head + std::string("Title=Q\0\r\n[End]\r\n", 16), damaged + "line 3 is not understood."},
+      {head + "Path=C:\\q.exe\r\n[End]\r\n", damaged + "it names no title."},
+      {head + "Title=Q\r\n", damaged + "it ends before its last line."},
+  };
+  for (const Case& c : cases) EXPECT_EQ(RefusalOf(c.Text), c.Refusal) << c.Text.substr(0, 200);
+
+  // What an editor may do to a file: line feeds alone, comments, blank lines, letter case.
+  EXPECT_EQ(ParseProfileFile("; mine\n\n[tesmoragl PROFILE]\n  format = TesmoraGL profile 1 \n"
+                             "title=Q\n\n[values GeForce]\n; note\nA = 1\n[end]\n\n; bye",
+                             "x"),
+            (TGameProfile{"Q", "", "", "", {{"GeForce", {{"A", "1"}}}}}));
+}
+
+TEST_F(ProfileFileTest, TheFuzzSeedsAreProfiles) {
+  for (const char* seed : {"arena.tgp", "minimal.tgp"})
+    EXPECT_NO_THROW(ReadProfileFile(std::string(TGL_SOURCE_DIR) + "/fuzz/corpus/profiles/" + seed))
+        << seed;
+}
+
+TEST_F(ProfileFileTest, AFileThatCannotBeReadOrWrittenIsAnError) {
+  EXPECT_THROW(ReadProfileFile(Folder.Path() + "missing.tgp"), EError);
+  UseFixture("Games.CFG");
+  TrlPrograms programs;
+  EXPECT_THROW(ExportProfile(Named(programs, "Arena"), Folder.Path() + "no\\such\\folder/x.tgp"),
+               EError);
+}
+
+}  // namespace
+}  // namespace tgl::test
