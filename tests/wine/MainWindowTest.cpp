@@ -143,15 +143,16 @@ TEST_F(MainWindowTest, StatusBarNamesTheEmulatedWindows) {
 TEST_F(MainWindowTest, SettingsThatCannotBeSavedAreShownOnceAndTheProgramStillEnds) {
   SetWindowsVersion("win98");
   StartShown();
-  // A folder in the place of the file that a write of Games.CFG puts beside it.
-  ASSERT_EQ(::mkdir((Folder.Path() + "Games.CFG.new").c_str(), 0755), 0);
+  // A read-only Games.CFG is never written.
+  Folder.Write("Games.CFG", "[Arena]\r\nPath=C:\\Arena.exe\r\n");
+  ASSERT_EQ(::chmod((Folder.Path() + "Games.CFG").c_str(), 0444), 0);
   ASSERT_EQ(RunDriver({"close", Form}).ExitCode, 0);
-  EXPECT_NE(Answer("ok").find("Games.CFG"), std::string::npos);
+  EXPECT_EQ(Answer("ok"), "Unable to write to " + WindowsPath(Folder.Path()) + "Games.CFG");
   EXPECT_EQ(WaitForExit(), 0);
   EXPECT_EQ(RunDriver({"msgbox", "1000"}).ExitCode, 2) << "no second message";
 
   // The instance mutex is free again: the next start is a first instance.
-  ::rmdir((Folder.Path() + "Games.CFG.new").c_str());
+  ASSERT_EQ(::chmod((Folder.Path() + "Games.CFG").c_str(), 0644), 0);
   StartShown();
   EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
   EXPECT_EQ(WaitForExit(), 0);

@@ -227,10 +227,11 @@ TEST_F(MainFormCreation, ClosingAsksTheSaveQuestionAndExitDoesNot) {
 
 TEST_F(MainFormCreation, DestroyFreesEverythingAndShowsASettingsFailureOnce) {
   Create();
-  // A folder in the place of the file that a write puts beside Games.CFG.
-  ASSERT_EQ(::mkdir((Folder.Path() + "Games.CFG.new").c_str(), 0755), 0);
+  // A read-only Games.CFG is never written.
+  ASSERT_EQ(::chmod((Folder.Path() + "Games.CFG").c_str(), 0444), 0);
   Form.FormDestroy();
   ASSERT_EQ(Messages.Shown.size(), 1u);
+  EXPECT_EQ(Messages.Shown[0].Text, "Unable to write to " + Folder.Path() + "Games.CFG");
   EXPECT_EQ(Messages.Shown[0].Kind, TMessageKind::mkError);
   EXPECT_EQ(Form.Programs(), nullptr);
   EXPECT_EQ(Form.Cards(), nullptr);
