@@ -256,6 +256,23 @@ std::string ProfileFileText(const TGameProfile& profile) {
   return text;
 }
 
+bool IsProfileFileName(std::string_view fileName) {
+  const std::string_view extension = ProfileFileExtension;
+  return fileName.size() > extension.size() + 1 &&
+         fileName[fileName.size() - extension.size() - 1] == '.' &&
+         SameText(fileName.substr(fileName.size() - extension.size()), extension);
+}
+
+std::string ProfileFileNameFor(const TrlProgramConfig& profile) {
+  const std::string_view forbidden = "\\/:*?\"<>|";
+  std::string name;
+  for (char c : std::string_view(profile.IsDefault() ? DefaultProfileName : profile.Name))
+    if (static_cast<unsigned char>(c) >= ' ' && forbidden.find(c) == std::string_view::npos)
+      name += c;
+  if (TrimBlanks(name).empty()) name = "Profile";
+  return name + "." + ProfileFileExtension;
+}
+
 TGameProfile ParseProfileFile(std::string_view text, const std::string& fileName) {
   return TProfileReader(fileName).Read(text);
 }
