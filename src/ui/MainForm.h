@@ -144,6 +144,8 @@ private:
   void ApplyOnRun();
   // Imports the profile file, or one the user picks when `fileName` is empty.
   void ImportProfileFrom(std::string fileName);
+  // Adds the profile as a new game; the index of its entry in the profile list.
+  int ImportUnderFreeTitle(TGameProfile& profile);
 
   TMainView& FView;
   const TFrameRegistry& FFrames;

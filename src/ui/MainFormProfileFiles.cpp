@@ -37,6 +37,19 @@ void TTesmoraGLxForm::ExportProfile1Click() {
 
 void TTesmoraGLxForm::ImportProfile1Click() { ImportProfileFrom({}); }
 
+// A title another game holds, or one Games.CFG cannot store, is told and then asked for
+// again in the game properties dialog, until it can be used or the user cancels.
+int TTesmoraGLxForm::ImportUnderFreeTitle(TGameProfile& profile) {
+  for (;;) {
+    try {
+      return ImportProfile(*FPrograms, profile, profile.Title);
+    } catch (const EImportTitle& clash) {
+      Messages().ShowMessage(clash.what(), TMessageKind::mkWarning);
+      if (!FView.EditGameToImport(profile)) Abort();
+    }
+  }
+}
+
 // The imported game is selected as a new game is: the question about the edits of the
 // game it replaces comes first, and a file that is refused changes nothing.
 void TTesmoraGLxForm::ImportProfileFrom(std::string fileName) {
@@ -50,7 +63,7 @@ void TTesmoraGLxForm::ImportProfileFrom(std::string fileName) {
     fileName = std::move(*chosen);
   }
   TGameProfile profile = ReadProfileFile(fileName);
-  TrlProgramConfig& game = FPrograms->Items(ImportProfile(*FPrograms, profile, profile.Title));
+  TrlProgramConfig& game = FPrograms->Items(ImportUnderFreeTitle(profile));
   TListViewControl& games = GamesList();
   int item;
   {

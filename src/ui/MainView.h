@@ -14,6 +14,7 @@
 namespace tgl {
 
 class TFramePanel;
+struct TGameProfile;
 class TListViewControl;
 
 class TMainView {
@@ -74,6 +75,9 @@ public:
   virtual void StopLogoAnimation() = 0;
   // The about box, shown modally.
   virtual void ShowAboutBox() = 0;
+  // A profile file to import whose title cannot be used: the game properties dialog,
+  // filled with the file's game, asks for another title. False when the user cancelled.
+  virtual bool EditGameToImport(TGameProfile& profile) = 0;
 };
 
 }  // namespace tgl

@@ -270,4 +270,8 @@ void TMainWindow::StopLogoAnimation() { Logo->Stop(); }
 
 void TMainWindow::ShowAboutBox() { TAboutBox::Execute(Window); }
 
+// The game properties dialog is not part of this window yet: the import ends with the
+// message that told why the title cannot be used, and nothing is changed.
+bool TMainWindow::EditGameToImport(TGameProfile&) { return false; }
+
 }  // namespace tgl

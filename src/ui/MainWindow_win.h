@@ -74,6 +74,7 @@ public:
   void StartLogoAnimation() override;
   void StopLogoAnimation() override;
   void ShowAboutBox() override;
+  bool EditGameToImport(TGameProfile& profile) override;
 
 private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

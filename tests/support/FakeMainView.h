@@ -62,6 +62,8 @@ public:
   }
   void StopLogoAnimation() override { LogoAnimating = false; }
   void ShowAboutBox() override;
+  // Each call takes the next scripted title; none left is Cancel.
+  bool EditGameToImport(TGameProfile& profile) override;
 
   THeadlessPanel Panel;
   THeadlessListView Games;
@@ -92,6 +94,10 @@ public:
   bool LogoAnimating = false;
   int LogoStarts = 0;
   int AboutBoxesShown = 0;
+  // The titles the game properties dialog of an import was opened with, and the titles the
+  // user gives it, in turn.
+  std::vector<std::string> TitlesToReplace;
+  std::vector<std::string> ImportTitles;
 };
 
 }  // namespace tgl::test
