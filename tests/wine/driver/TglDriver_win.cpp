@@ -19,6 +19,9 @@
 //   tgldriver pick CLASS INDEX             picks entry INDEX of the card box
 //   tgldriver button CLASS COMMAND         clicks the visible toolbar button of COMMAND;
 //                                          DISABLED when it is greyed
+//   tgldriver filedialog TITLE TIMEOUT_MS FILE
+//                                          types FILE as the file name of the open or save
+//                                          dialog of that caption and presses its OK button
 //   tgldriver startup EXE CLASS TIMEOUT_MS [ARGS]  starts EXE in its folder with ARGS and
 //                                          prints "SHOWN ms": the time until its window of
 //                                          CLASS is visible; then closes the window
@@ -262,6 +265,36 @@ BOOL CALLBACK PrintTopLevel(HWND window, LPARAM) {
               ::IsWindowVisible(window) ? 1 : 0, rect.left, rect.top, rect.right - rect.left,
               rect.bottom - rect.top, Escaped(WindowText(window)).c_str());
   return TRUE;
+}
+
+// The file name box of the common file dialogs: an edit (edt1) in the old template, a
+// combo box (cmb13) in the Explorer-style one; WM_SETTEXT fills either.
+int FileDialogCommand(const char* title, DWORD timeoutMs, const char* file) {
+  HWND dialog = PollFor(timeoutMs, [&] {
+    HWND candidate = ::FindWindowA("#32770", title);
+    return candidate && ::IsWindowVisible(candidate) ? candidate : nullptr;
+  });
+  if (!dialog) {
+    std::printf("TIMEOUT no file dialog %s\n", title);
+    return 2;
+  }
+  HWND name = nullptr;
+  for (const char* className : {"ComboBox", "ComboBoxEx32", "Edit"}) {
+    TChildSearch search{className, className[0] == 'E' ? 1152 : 1148, nullptr};
+    ::EnumChildWindows(dialog, &MatchChild, reinterpret_cast<LPARAM>(&search));
+    if (search.Found) {
+      name = search.Found;
+      break;
+    }
+  }
+  if (!name) {
+    std::printf("MISSING file name box\n");
+    return 2;
+  }
+  ::SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file));
+  ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  std::printf("DONE\n");
+  return 0;
 }
 
 int TopLevelsCommand() {
@@ -708,6 +741,8 @@ int main(int argc, char** argv) {
   if (command == "cards" && argc == 3) return CardsCommand(argv[2]);
   if (command == "pick" && argc == 4) return PickCommand(argv[2], std::atoi(argv[3]));
   if (command == "button" && argc == 4) return ButtonCommand(argv[2], std::atoi(argv[3]));
+  if (command == "filedialog" && argc == 5)
+    return FileDialogCommand(argv[2], std::strtoul(argv[3], nullptr, 10), argv[4]);
   if (command == "startup" && argc >= 5)
     return StartupCommand(argv[2], argv[3], std::strtoul(argv[4], nullptr, 10), argc - 5, argv + 5);
   std::fprintf(stderr,
