@@ -267,8 +267,9 @@ BOOL CALLBACK PrintTopLevel(HWND window, LPARAM) {
   return TRUE;
 }
 
-// The file name box of the common file dialogs: an edit (edt1) in the old template, a
-// combo box (cmb13) in the Explorer-style one; WM_SETTEXT fills either.
+// The file name box of the common file dialogs: the edit inside the combo box cmb13 of the
+// Explorer-style dialog, or edt1 of the old one. The combo box itself would keep the text
+// to itself under Wine.
 int FileDialogCommand(const char* title, DWORD timeoutMs, const char* file) {
   HWND dialog = PollFor(timeoutMs, [&] {
     HWND candidate = ::FindWindowA("#32770", title);
@@ -279,8 +280,8 @@ int FileDialogCommand(const char* title, DWORD timeoutMs, const char* file) {
     return 2;
   }
   HWND name = nullptr;
-  for (const char* className : {"ComboBox", "ComboBoxEx32", "Edit"}) {
-    TChildSearch search{className, className[0] == 'E' ? 1152 : 1148, nullptr};
+  for (int id : {1148, 1152}) {
+    TChildSearch search{"Edit", id, nullptr};
     ::EnumChildWindows(dialog, &MatchChild, reinterpret_cast<LPARAM>(&search));
     if (search.Found) {
       name = search.Found;
