@@ -263,13 +263,16 @@ bool IsProfileFileName(std::string_view fileName) {
          SameText(fileName.substr(fileName.size() - extension.size()), extension);
 }
 
+// Windows drops blanks and dots at the end of a file name, so none are offered there.
 std::string ProfileFileNameFor(const TrlProgramConfig& profile) {
   const std::string_view forbidden = "\\/:*?\"<>|";
+  const std::string title = profile.IsDefault() ? std::string(DefaultProfileName) : profile.Name;
   std::string name;
-  for (char c : std::string_view(profile.IsDefault() ? DefaultProfileName : profile.Name))
+  for (char c : title)
     if (static_cast<unsigned char>(c) >= ' ' && forbidden.find(c) == std::string_view::npos)
       name += c;
-  if (TrimBlanks(name).empty()) name = "Profile";
+  while (!name.empty() && (name.back() == ' ' || name.back() == '.')) name.pop_back();
+  if (name.empty()) name = "Profile";
   return name + "." + ProfileFileExtension;
 }
 
