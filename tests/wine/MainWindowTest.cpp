@@ -530,5 +530,26 @@ TEST_F(MainWindowTest, AnExportedGameComesBackWithItsValuesAfterADelete) {
   EXPECT_FALSE(Folder.Exists("Games.CFG.2"));
 }
 
+// A folder named Games.CFG: the program says so, runs without games, and at the end saves
+// nothing over it (a new file there would take the place of the user's games).
+TEST_F(MainWindowTest, AGamesCfgThatCannotBeReadIsToldAndKept) {
+  SetWindowsVersion("win98");
+  Folder.Write("Cards.CFG", WineGeForceCatalogue);
+  ASSERT_EQ(::mkdir((Folder.Path() + "Games.CFG").c_str(), 0755), 0);
+  Start();
+  std::string text = Answer("ok");
+  EXPECT_NE(text.find("\\Games.CFG cannot be read.\\rIt is kept as it is, and nothing is saved "
+                      "to it while it cannot be read."),
+            std::string::npos)
+      << text;
+  ASSERT_EQ(RunDriver({"shown", Form, "30000"}).ExitCode, 0);
+  EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
+  EXPECT_EQ(WaitForExit(), 0);
+  struct stat info {};
+  ASSERT_EQ(::stat((Folder.Path() + "Games.CFG").c_str(), &info), 0);
+  EXPECT_TRUE(S_ISDIR(info.st_mode));
+  EXPECT_FALSE(Folder.Exists("Games.CFG.1"));
+}
+
 }  // namespace
 }  // namespace tgl::wine
