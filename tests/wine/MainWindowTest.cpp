@@ -452,9 +452,17 @@ TEST_F(RunTest, ValuesTheRegistryRefusesAreAskedAboutAndCancelStartsNothing) {
                             "[Marker]\r\nPath=" + folder + "marker.exe\r\n"
                             "[%Marker_GeForce%]\r\nGL Antialiasing Quality=2\r\n");
   StartShown();
-  // The server that enforces the DACL is the one the running program uses.
-  TRunResult deny = RunWine(Folder.Path() + "denyregistrywrites.exe",
-                            {OpenGLKey.substr(std::string("HKLM\\").size())}, Folder.Path(), 60);
+  // The server that enforces the DACL is the one the running program uses. The DACL goes
+  // however the test ends: the other tests write this key.
+  const std::string key = OpenGLKey.substr(std::string("HKLM\\").size());
+  struct TAllowAgain {
+    std::string Key, Folder;
+    ~TAllowAgain() {
+      RunWine(Folder + "denyregistrywrites.exe", {Key, "/undo"}, Folder, 60);
+      RunReg({"delete", "HKLM\\" + Key, "/f"});
+    }
+  } allowAgain{key, Folder.Path()};
+  TRunResult deny = RunWine(Folder.Path() + "denyregistrywrites.exe", {key}, Folder.Path(), 60);
   ASSERT_EQ(deny.ExitCode, 0) << deny.Output;
 
   Select("Cancelled");
@@ -477,7 +485,6 @@ TEST_F(RunTest, ValuesTheRegistryRefusesAreAskedAboutAndCancelStartsNothing) {
   EXPECT_FALSE(Folder.Exists("cancelled/marker.txt")) << "Cancel started the game";
   EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
   EXPECT_EQ(WaitForExit(), 0);
-  RunReg({"delete", OpenGLKey, "/f"});
 }
 
 // A game travels as a profile file: exported from the context menu's command, deleted,
