@@ -27,7 +27,8 @@ TControlClass ClassOf(TDialogItemKind kind) {
     case TDialogItemKind::dkCheckBox: return {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0};
     case TDialogItemKind::dkRadioButton: return {"BUTTON", BS_AUTORADIOBUTTON, 0};
     case TDialogItemKind::dkGroupBox: return {"BUTTON", BS_GROUPBOX, 0};
-    case TDialogItemKind::dkBevel: return {"STATIC", SS_SUNKEN, 0};
+    // The bevel leaves out of its painting what lies above it: the icon inside it.
+    case TDialogItemKind::dkBevel: return {"STATIC", SS_SUNKEN | WS_CLIPSIBLINGS, 0};
     case TDialogItemKind::dkIcon: return {"STATIC", SS_ICON | SS_CENTERIMAGE, 0};
   }
   return {"STATIC", 0, 0};
@@ -145,6 +146,8 @@ void TLayoutDialog::CreateControls() {
     if (!window) throw EError("Cannot create the dialog's controls");
     ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font.Get()), FALSE);
     if (item.Hint) Hints->SetTip(window, item.Hint);
+    if (item.Kind == TDialogItemKind::dkIcon)
+      ::SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
 }
 
