@@ -74,6 +74,8 @@ public:
   void StartLogoAnimation() override;
   void StopLogoAnimation() override;
   void ShowAboutBox() override;
+  std::unique_ptr<TGamePropView> CreateGamePropView() override;
+  std::unique_ptr<TOptionsView> CreateOptionsView() override;
 
 private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

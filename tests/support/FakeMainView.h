@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/FakeDialogViews.h"
 #include "support/HeadlessControls.h"
 #include "support/HeadlessListView.h"
 #include "ui/MainView.h"
@@ -62,8 +63,16 @@ public:
   }
   void StopLogoAnimation() override { LogoAnimating = false; }
   void ShowAboutBox() override;
+  std::unique_ptr<TGamePropView> CreateGamePropView() override {
+    return std::make_unique<TFakeGamePropView>(GameProp);
+  }
+  std::unique_ptr<TOptionsView> CreateOptionsView() override {
+    return std::make_unique<TFakeOptionsView>(Options);
+  }
 
   THeadlessPanel Panel;
+  TGamePropScript GameProp;
+  TOptionsScript Options;
   THeadlessListView Games;
   std::function<void()> OnFormShow;
   // Runs while the about box is open.
