@@ -17,6 +17,7 @@ std::string FolderOf(const std::string& path) {
 
 void InitializeStartup(const std::string& programPath, const TOsVersion& osVersion) {
   TStartupState& state = Startup();
+  state.ProgramFile = programPath;
   state.ProgramDir = FolderOf(programPath);
   state.GamesBackup.emplace(state.ProgramDir + GamesFileName);
   state.LogEnabled =

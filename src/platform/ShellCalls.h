@@ -1,7 +1,8 @@
 #pragma once
 // What the shell does for the program besides naming folders: it carries out a verb on a
-// file (starts a program, opens a document or a web address) and gives the index of a
-// file's icon in its system image lists.
+// file (starts a program, opens a document or a web address), gives the index of a file's
+// icon in its system image lists, and hands out a file's icon itself.
+#include <memory>
 #include <string>
 
 namespace tgl {
@@ -19,6 +20,14 @@ struct TShellCommand {
   bool OwnedByMainWindow = false;  // else without owner window
 };
 
+// A file's large icon that the shell handed out; freed with this object.
+class TFileIcon {
+public:
+  virtual ~TFileIcon() = default;
+  // The icon's index in the system image lists; 0 when the shell knows nothing of the file.
+  virtual int IconIndex() const = 0;
+};
+
 class TShellCalls {
 public:
   virtual ~TShellCalls() = default;
@@ -27,6 +36,8 @@ public:
   // The file's icon index in the system image lists, whose small and large lists share
   // their indices; 0 when the shell knows nothing of the file.
   virtual int FileIconIndex(const std::string& path, bool large) = 0;
+  // The file's large icon with its index; nullptr when the shell gives none.
+  virtual std::unique_ptr<TFileIcon> LargeFileIcon(const std::string& path) = 0;
 };
 
 // ShellExecuteA reports success with a value above this one.

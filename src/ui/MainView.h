@@ -6,10 +6,13 @@
 //
 // Only the logic decides: the view shows what it is told and forwards every event of its
 // windows to the logic's handler of that name.
+#include <memory>
 #include <string>
 
 #include "config/StringList.h"
+#include "ui/GamePropView.h"
 #include "ui/MainActions.h"
+#include "ui/OptionsView.h"
 
 namespace tgl {
 
@@ -78,6 +81,10 @@ public:
   // A profile file to import whose title cannot be used: the game properties dialog,
   // filled with the file's game, asks for another title. False when the user cancelled.
   virtual bool EditGameToImport(TGameProfile& profile) = 0;
+
+  // The dialogs of the commands, made for one run each; they are modal to the window.
+  virtual std::unique_ptr<TGamePropView> CreateGamePropView() = 0;
+  virtual std::unique_ptr<TOptionsView> CreateOptionsView() = 0;
 };
 
 }  // namespace tgl

@@ -75,6 +75,8 @@ public:
   void StopLogoAnimation() override;
   void ShowAboutBox() override;
   bool EditGameToImport(TGameProfile& profile) override;
+  std::unique_ptr<TGamePropView> CreateGamePropView() override;
+  std::unique_ptr<TOptionsView> CreateOptionsView() override;
 
 private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/FakeDialogViews.h"
 #include "support/HeadlessControls.h"
 #include "support/HeadlessListView.h"
 #include "ui/MainView.h"
@@ -64,8 +65,16 @@ public:
   void ShowAboutBox() override;
   // Each call takes the next scripted title; none left is Cancel.
   bool EditGameToImport(TGameProfile& profile) override;
+  std::unique_ptr<TGamePropView> CreateGamePropView() override {
+    return std::make_unique<TFakeGamePropView>(GameProp);
+  }
+  std::unique_ptr<TOptionsView> CreateOptionsView() override {
+    return std::make_unique<TFakeOptionsView>(Options);
+  }
 
   THeadlessPanel Panel;
+  TGamePropScript GameProp;
+  TOptionsScript Options;
   THeadlessListView Games;
   std::function<void()> OnFormShow;
   // Runs while the about box is open.

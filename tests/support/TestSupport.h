@@ -47,9 +47,11 @@ public:
   std::deque<TAnswer> Answers;
 };
 
-// Programs started and icons looked up, as a list; the shell's result is scripted.
+// Programs started and icons looked up, as a list; the shell's result is scripted. The
+// icons it hands out count themselves, so a test sees whether every one was freed.
 class TRecordedShell : public TShellCalls {
 public:
+  ~TRecordedShell() override;
   int Execute(const TShellCommand& command) override {
     Executed.push_back(command);
     return ExecuteResult;
@@ -58,10 +60,19 @@ public:
     IconRequests.push_back({path, large});
     return IconIndex;
   }
+  std::unique_ptr<TFileIcon> LargeFileIcon(const std::string& path) override;
+
   std::vector<TShellCommand> Executed;
   std::vector<std::pair<std::string, bool>> IconRequests;
   int ExecuteResult = 42;  // a process handle: success
   int IconIndex = 3;
+  // The files whose large icons were asked for; the index of the icons handed out (0: the
+  // shell knows nothing of the file), or none at all.
+  std::vector<std::string> LargeIconRequests;
+  int LargeIconIndex = 5;
+  bool GivesIcons = true;
+  // Icons handed out and not freed yet.
+  int IconsAlive = 0;
 };
 
 // The file dialogs as a list of what they were asked; each answers with the next scripted
