@@ -8,6 +8,7 @@
 #include "LargeGamesFile.h"
 #include "app/RootUnit.h"
 #include "options/FieldHub.h"
+#include "profiles/GamesFile.h"
 #include "profiles/Programs.h"
 
 namespace tgl::bench {
@@ -96,12 +97,29 @@ void TransferGeForceProfile(benchmark::State& state) {
   }
 }
 
+// The first write of a program run: SetName as above, but each time in a new run, so the
+// file is first copied to Games.CFG.1 (older copies moving up). Compare with SetName.
+void SetNameAsFirstWriteOfARun(benchmark::State& state) {
+  TLargeCollection collection(state);
+  TrlPrograms programs;
+  TrlProgramConfig& game = programs.Items(TLargeCollection::IndexOfTarget());
+  const std::string titles[] = {GameTitle(TargetGame), "Renamed game"};
+  int next = 1;
+  for (auto _ : state) {
+    Startup().GamesBackup.emplace(GamesFilePath());
+    game.SetName(titles[next]);
+    next = 1 - next;
+  }
+  Startup().GamesBackup.reset();
+}
+
 void Configure(benchmark::internal::Benchmark* benchmark) {
   benchmark->ArgName("cached")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 }
 
 BENCHMARK(LoadProfileList)->Apply(Configure);
 BENCHMARK(SetName)->Apply(Configure);
+BENCHMARK(SetNameAsFirstWriteOfARun)->Apply(Configure);
 BENCHMARK(CopyDefaultSettings)->Apply(Configure);
 BENCHMARK(Delete)->Apply(Configure);
 BENCHMARK(TransferGeForceProfile)->Apply(Configure);

@@ -36,6 +36,7 @@ public:
     return HasFile && folder == ProgramFolder && SameText(name, "FUZZ.CFG") ? FuzzFile : "";
   }
   bool FileExists(const std::string& path) const override { return HasFile && path == FuzzFile; }
+  bool PathExists(const std::string& path) const override { return FileExists(path); }
   bool IsReadOnly(const std::string& path) const override { return FileExists(path); }
   std::optional<std::string> ReadFile(const std::string& path, size_t maxBytes) const override {
     if (!FileExists(path)) return std::nullopt;

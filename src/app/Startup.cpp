@@ -19,6 +19,7 @@ void InitializeStartup(const std::string& programPath, const TOsVersion& osVersi
   TStartupState& state = Startup();
   state.ProgramFile = programPath;
   state.ProgramDir = FolderOf(programPath);
+  state.GamesBackup.emplace(state.ProgramDir + GamesFileName);
   state.LogEnabled =
       TIniFile(state.ProgramDir + GamesFileName).ReadBool(ConfigurationSection, "WriteLog", false);
   WriteLog("--=== Start of program ===--");

@@ -13,16 +13,19 @@
 
 namespace {
 
-// Message boxes and the shell's commands belong to the main window while it exists.
+// Message boxes, file dialogs and the shell's commands belong to the main window while it
+// exists.
 class TMainWindowOwner {
 public:
   TMainWindowOwner(tgl::TWin32Platform& platform, HWND window) : Platform(platform) {
     Platform.Messages().SetOwner(window);
     Platform.ShellCalls().SetMainWindow(window);
+    Platform.FileChooser().SetOwner(window);
   }
   ~TMainWindowOwner() {
     Platform.Messages().SetOwner(nullptr);
     Platform.ShellCalls().SetMainWindow(nullptr);
+    Platform.FileChooser().SetOwner(nullptr);
   }
   TMainWindowOwner(const TMainWindowOwner&) = delete;
   TMainWindowOwner& operator=(const TMainWindowOwner&) = delete;

@@ -21,6 +21,8 @@ public:
   // copy that cannot be written; the file itself is untouched then.
   void BeforeWrite();
   bool Done() const { return Copied; }
+  // The file the copies are made of.
+  const std::string& Path() const { return FilePath; }
 
   // "<file>.n".
   std::string CopyName(int number) const;

@@ -1,6 +1,8 @@
 #include "config/IniFile.h"
 
 #include "app/Errors.h"
+#include "app/Log.h"
+#include "app/RootUnit.h"
 #include "app/TextUtils.h"
 #include "config/FileReplace.h"
 #include "config/IniCache.h"
@@ -42,7 +44,7 @@ void TIniFile::Modify(const std::function<void(TIniDocument&)>& edit) {
   const std::string& path = GetFileName();
   std::optional<TDecodedText> content = ReadContent();
   // An edit of what could not be read would replace the whole file with the edit alone.
-  if (!content && Files().FileExists(path)) FailWrite();
+  if (!content && Files().PathExists(path)) FailWrite();
   if (!content) content.emplace();
 
   TIniCache* cache = IniCache();
@@ -60,16 +62,21 @@ void TIniFile::Modify(const std::function<void(TIniDocument&)>& edit) {
     FailWrite();
   }
   std::string text = std::move(content->Text);
+  // An edit that ends with the text it began with writes nothing: the file keeps its bytes
+  // and its date, and no backup is made of it.
   if (document->Revision() != before) {
-    if (!content->Reversible)
-      throw EError(Format("Unable to write to %s: its Unicode text has characters outside this "
-                          "system's code page",
-                          {path}));
-    text = document->Text();
-    if (content->Encoding == TTextEncoding::teAnsi)
-      Save(text);
-    else
-      Save(EncodeText(text, content->Encoding));
+    std::string edited = document->Text();
+    if (edited != text) {
+      if (!content->Reversible)
+        throw EError(Format("Unable to write to %s: its Unicode text has characters outside "
+                            "this system's code page",
+                            {path}));
+      text = std::move(edited);
+      if (content->Encoding == TTextEncoding::teAnsi)
+        Save(text);
+      else
+        Save(EncodeText(text, content->Encoding));
+    }
   }
   if (cache) cache->Keep(path, std::move(text), std::move(document));
 }
@@ -77,7 +84,26 @@ void TIniFile::Modify(const std::function<void(TIniDocument&)>& edit) {
 void TIniFile::Save(const std::string& bytes) {
   // What the next read would refuse is not written either.
   if (bytes.size() > MaxFileSize) FailTooLarge();
+  BackUpBeforeFirstWrite();
   if (!ReplaceFileContent(Files(), GetFileName(), bytes)) FailWrite();
+}
+
+// A copy that cannot be made does not stop the write: the write is crash-safe by itself,
+// and refusing it would cost the user the change they are saving.
+void TIniFile::BackUpBeforeFirstWrite() const {
+  std::optional<TBackupRotation>& backup = Startup().GamesBackup;
+  if (!backup || !SameText(backup->Path(), GetFileName())) return;
+  try {
+    backup->BeforeWrite();
+  } catch (const EError& error) {
+    WriteLog(Format("No backup of %s: %s", {GetFileName(), error.what()}));
+  }
+}
+
+bool TIniFile::CannotBeRead() const {
+  TFileSystem& files = Files();
+  const std::string& path = GetFileName();
+  return files.PathExists(path) && (!files.FileExists(path) || !files.ReadFile(path, 1));
 }
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& ident,

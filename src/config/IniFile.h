@@ -5,6 +5,8 @@
 // written in its own encoding (config/TextEncoding.h). A file beyond what a document can
 // hold is refused: "The file %s is too large (over 64 MB or 4,000,000 lines)".
 // With an IniCache installed, an unchanged file is not parsed again (config/IniCache.h).
+// The file that the start-up state keeps copies of (Games.CFG) is copied aside before the
+// first write of the program run (config/BackupRotation.h).
 #include <functional>
 #include <memory>
 #include <optional>
@@ -36,11 +38,15 @@ public:
   std::shared_ptr<const TIniDocument> Snapshot() const;
   // One read-modify-write: `edit` changes the content, which is written back once, when
   // the edit changed anything, before Modify returns. When `edit` raises, the file stays
-  // as it was. A text the file cannot hold, a file that exists but cannot be read, and a
-  // read-only file raise "Unable to write to %s"; a Unicode file whose characters the
+  // as it was. A text the file cannot hold, a file that exists but cannot be read (or a
+  // folder of that name), and a read-only file raise "Unable to write to %s"; a Unicode file whose characters the
   // code page cannot all hold raises "Unable to write to %s: its Unicode text has
   // characters outside this system's code page".
   void Modify(const std::function<void(TIniDocument&)>& edit);
+
+  // Something carries the file's name but cannot be read as a file: a folder, or a file
+  // the system does not let the program read. Such a file is never written.
+  bool CannotBeRead() const;
 
   // The largest file that is read: 64 MB.
   static constexpr size_t MaxFileSize = size_t(64) << 20;
@@ -49,6 +55,7 @@ private:
   // The file's text, or nullopt when it is missing or cannot be read.
   std::optional<TDecodedText> ReadContent() const;
   void Save(const std::string& bytes);
+  void BackUpBeforeFirstWrite() const;
   [[noreturn]] void FailWrite() const;
   [[noreturn]] void FailTooLarge() const;
 };

@@ -16,6 +16,8 @@ public:
   // without regard to letter case; empty when there is none.
   virtual std::string FindFile(const std::string& folder, const std::string& name) const = 0;
   virtual bool FileExists(const std::string& path) const = 0;
+  // Whether anything carries this name: a file, or a folder or device that is not one.
+  virtual bool PathExists(const std::string& path) const = 0;
   // Whether the file is marked read-only; false for a missing file.
   virtual bool IsReadOnly(const std::string& path) const = 0;
   // The file from its start, at most `maxBytes` of it; nullopt when it is missing or cannot

@@ -50,6 +50,11 @@ TShellCalls& ShellCalls() {
   return *InstalledPlatform.ShellCalls;
 }
 
+TFileChooser& FileChooser() {
+  assert(InstalledPlatform.FileChooser && "RootUnit: no file chooser installed");
+  return *InstalledPlatform.FileChooser;
+}
+
 TPlatformScope::TPlatformScope(const TPlatform& services) : Previous(InstalledPlatform) {
   InstalledPlatform = services;
 }

@@ -4,6 +4,7 @@
 #include "platform/CodePage.h"
 #include "platform/DisplayDevices.h"
 #include "platform/EmbeddedTexts.h"
+#include "platform/FileChooser.h"
 #include "platform/FileSystem.h"
 #include "platform/Messages.h"
 #include "platform/ShellFolders.h"
@@ -26,6 +27,7 @@ struct TPlatform {
   TDisplayDevices* Displays = nullptr;
   TCodePage* CodePage = nullptr;
   TShellCalls* ShellCalls = nullptr;
+  TFileChooser* FileChooser = nullptr;
 };
 
 // The installed services; each accessor asserts that its service was installed, except
@@ -40,6 +42,7 @@ TRegistrySystem& Registry();
 TDisplayDevices& DisplayDevices();
 TCodePage& CodePage();
 TShellCalls& ShellCalls();
+TFileChooser& FileChooser();
 
 // Installs a set of services for the lifetime of this object and restores the previous
 // set afterwards.

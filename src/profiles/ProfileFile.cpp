@@ -256,6 +256,26 @@ std::string ProfileFileText(const TGameProfile& profile) {
   return text;
 }
 
+bool IsProfileFileName(std::string_view fileName) {
+  const std::string_view extension = ProfileFileExtension;
+  return fileName.size() > extension.size() + 1 &&
+         fileName[fileName.size() - extension.size() - 1] == '.' &&
+         SameText(fileName.substr(fileName.size() - extension.size()), extension);
+}
+
+// Windows drops blanks and dots at the end of a file name, so none are offered there.
+std::string ProfileFileNameFor(const TrlProgramConfig& profile) {
+  const std::string_view forbidden = "\\/:*?\"<>|";
+  const std::string title = profile.IsDefault() ? std::string(DefaultProfileName) : profile.Name;
+  std::string name;
+  for (char c : title)
+    if (static_cast<unsigned char>(c) >= ' ' && forbidden.find(c) == std::string_view::npos)
+      name += c;
+  while (!name.empty() && (name.back() == ' ' || name.back() == '.')) name.pop_back();
+  if (name.empty()) name = "Profile";
+  return name + "." + ProfileFileExtension;
+}
+
 TGameProfile ParseProfileFile(std::string_view text, const std::string& fileName) {
   return TProfileReader(fileName).Read(text);
 }

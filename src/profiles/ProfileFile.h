@@ -62,6 +62,14 @@ public:
 };
 
 inline constexpr size_t MaxProfileFileSize = 1u << 20;
+// The extension of profile files, without its dot.
+inline constexpr const char* ProfileFileExtension = "tgp";
+
+// Whether the file name ends in ".tgp", letter case ignored.
+bool IsProfileFileName(std::string_view fileName);
+// The name a profile file of this game is offered under: its title (the Default entry's is
+// "Default") without the characters a file name cannot hold, and the extension.
+std::string ProfileFileNameFor(const TrlProgramConfig& profile);
 
 std::string ProfileFileText(const TGameProfile& profile);
 // `fileName` names the file in the messages. Error EProfileFile.

@@ -1,6 +1,7 @@
 #include "ui/GameListPopup_win.h"
 
 #include "app/Errors.h"
+#include "ui/MainTexts.h"
 #include "ui/MainToolbars_win.h"
 #include "widgets/GdiObjects_win.h"
 
@@ -40,6 +41,9 @@ TGameListPopup::TGameListPopup(HIMAGELIST images, HFONT font, HFONT boldFont)
   Append(Menu, MF_STRING, CommandOf(TMainAction::maNew), "New");
   Append(Menu, MF_STRING, CommandOf(TMainAction::maEdit), "Edit...");
   Append(Menu, MF_STRING, CommandOf(TMainAction::maDelete), "Delete");
+  Append(Menu, MF_SEPARATOR, 0, nullptr);
+  Append(Menu, MF_STRING, ExportProfileCommand, ExportProfileCaption);
+  Append(Menu, MF_STRING, ImportProfileCommand, ImportProfileCaption);
   Append(Menu, MF_SEPARATOR, 0, nullptr);
   Append(ShowAs, MF_STRING, ViewStyleCommand + 0, "Large icons");
   Append(ShowAs, MF_STRING, ViewStyleCommand + 2, "List");

@@ -7,6 +7,9 @@
 #include "app/RootUnit.h"
 #include "app/TextUtils.h"
 #include "cards/CreateCards.h"
+#include "config/IniFile.h"
+#include "profiles/GamesFile.h"
+#include "profiles/ProfileFile.h"
 #include "platform/Platform.h"
 #include "ui/MainLayout.h"
 #include "ui/MainTexts.h"
@@ -43,6 +46,7 @@ void TTesmoraGLxForm::FormCreate(const TStrings& arguments) {
     FView.SetCaption(ProgramTitle);
     StartHidden = IsMinimizedSwitch(arguments);
     TestAdminRights();
+    CheckGamesFile();
     LoadSettings();
     AskedThisClick = false;
     FHub = std::make_unique<TFieldHub>(FFrames, FView.DetailsPanel());
@@ -65,6 +69,15 @@ void TTesmoraGLxForm::TestAdminRights() {
   registry->SetRootKey(TRootKey::rkLocalMachine);
   if (!registry->OpenKey("\\System\\CurrentControlSet\\Services\\", false))
     Startup().HasAdminRights = false;
+}
+
+// Such a file is left as it is: a new one in its place would lose every game in it. The
+// writes of this run refuse it ("Unable to write to %s") for as long as it cannot be read.
+void TTesmoraGLxForm::CheckGamesFile() {
+  GamesFileKept = TIniFile(GamesFilePath()).CannotBeRead();
+  if (GamesFileKept)
+    Messages().ShowMessage(Format(GamesFileUnreadableText, {GamesFilePath()}),
+                           TMessageKind::mkWarning);
 }
 
 void TTesmoraGLxForm::FillCards() {
@@ -126,7 +139,7 @@ bool TTesmoraGLxForm::FormCloseQuery() {
 
 void TTesmoraGLxForm::FormDestroy() noexcept {
   try {
-    SaveSettings();
+    if (!GamesFileKept) SaveSettings();
   } catch (const EAbort&) {
   } catch (const std::exception& error) {
     Messages().ShowMessage(error.what(), TMessageKind::mkError);
@@ -181,11 +194,13 @@ void TTesmoraGLxForm::GIFLogoImageClick() {
 }
 
 // The New command takes the file instead of asking for one, and forgets it afterwards
-// whatever happened.
+// whatever happened. A profile file is known by its extension, so a damaged one is refused
+// with its reason instead of becoming the program of a game.
 void TTesmoraGLxForm::FilesDropped(const std::string& firstFile) {
   if (firstFile.empty()) return;
   FView.BringApplicationToFront();
   FView.FocusForm();
+  if (IsProfileFileName(firstFile)) return ImportProfileFrom(firstFile);
   DroppedFile = firstFile;
   struct TForget {
     std::string& File;

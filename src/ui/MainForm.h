@@ -41,6 +41,8 @@ public:
   bool FormCloseQuery();
   // Saves the settings and frees the profile list, the card list and the hub. Never raises:
   // the program must end whatever happens here, so an error is shown and the rest goes on.
+  // The settings are not saved when Games.CFG could not be read at creation: they were
+  // never read, and saving them would put the defaults over the user's.
   void FormDestroy() noexcept;
 
   // Events of the controls.
@@ -58,12 +60,17 @@ public:
   // Before GameListPopup opens; the silent abort cancels it.
   void GameListPopupPopup();
   void List1Click(int tag);
+  // "Export profile..." and "Import profile..." of GameListPopup: the selected game, or the
+  // Default entry's values, to a profile file; a profile file as a new game.
+  void ExportProfile1Click();
+  void ImportProfile1Click();
   void ShowApplicationClick();
   void Exit1Click();
   void ApplicationEventsHint(const std::string& hint);
   void GIFLogoImageClick();
   void GIFLogoImageWrapAnimation();
-  // The first file of a drop on the window; empty when the drop held none.
+  // The first file of a drop on the window; empty when the drop held none. A profile file
+  // is imported, any other file is the program of a new game.
   void FilesDropped(const std::string& firstFile);
   void ShowInstanceMessage() { ShowApplicationClick(); }
 
@@ -131,7 +138,14 @@ private:
   // Asks a confirmation with OK and Cancel when `confirm`; false when the answer was not OK.
   static bool Confirmed(bool confirm, const char* question);
   void TestAdminRights();
+  // Tells the user once when Games.CFG is there but cannot be read; it is then kept.
+  void CheckGamesFile();
+  bool WriteValuesToRegistry(bool startsGame);
   void ApplyOnRun();
+  // Imports the profile file, or one the user picks when `fileName` is empty.
+  void ImportProfileFrom(std::string fileName);
+  // Adds the profile as a new game; the index of its entry in the profile list.
+  int ImportUnderFreeTitle(TGameProfile& profile);
 
   TMainView& FView;
   const TFrameRegistry& FFrames;
@@ -141,6 +155,8 @@ private:
   std::unique_ptr<TrlCards> FCards;
   std::unique_ptr<TrlPrograms> FPrograms;
   bool StartHidden = false;
+  // Games.CFG could not be read when the window was created.
+  bool GamesFileKept = false;
   bool LogoReplay = false;
   // The save question was asked during the current mouse or key press on the game list.
   bool AskedThisClick = false;

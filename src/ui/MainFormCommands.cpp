@@ -3,10 +3,12 @@
 
 #include "app/Errors.h"
 #include "app/RootUnit.h"
+#include "options/RegistryWriteReport.h"
 #include "platform/Platform.h"
 #include "ui/GamePropDlg.h"
 #include "ui/MainForm.h"
 #include "ui/MainTexts.h"
+#include "ui/TrayMenuLock.h"
 #include "ui/OptionsDlg.h"
 
 namespace tgl {
@@ -20,23 +22,6 @@ std::string FolderOfFile(const std::string& path) {
 }
 
 }  // namespace
-
-// The tray icon offers no menu while a dialog runs, and gets it back however the dialog
-// ends.
-class TTesmoraGLxForm::TTrayMenuLock {
-public:
-  explicit TTrayMenuLock(TTesmoraGLxForm& form) : Form(form) {
-    if (Form.TrayMenuLocks++ == 0) Form.FView.SetTrayMenu(false);
-  }
-  ~TTrayMenuLock() {
-    if (--Form.TrayMenuLocks == 0) Form.FView.SetTrayMenu(true);
-  }
-  TTrayMenuLock(const TTrayMenuLock&) = delete;
-  TTrayMenuLock& operator=(const TTrayMenuLock&) = delete;
-
-private:
-  TTesmoraGLxForm& Form;
-};
 
 void TTesmoraGLxForm::SetAction(TMainAction action, bool enabled, const std::string& caption,
                                 int imageIndex) {
@@ -80,7 +65,7 @@ void TTesmoraGLxForm::OnActionExecute() {
   if (!profile) return;
   SaveChangesPrompt(true);
   if (Startup().HasAdminRights) {
-    FHub->WriteToRegistry();
+    if (!WriteValuesToRegistry(!profile->IsDefault())) return;
   } else if (Messages().Ask(RunRestrictedText, TQuestionButtons::qbOKCancel,
                             TMessageKind::mkWarning) == TAnswer::anCancel) {
     return;
@@ -96,6 +81,19 @@ void TTesmoraGLxForm::OnActionExecute() {
   if (ShellCalls().Execute(command) <= ShellExecuteFailureLimit)
     Messages().ShowMessage(RunFailedText, TMessageKind::mkError);
   ApplyOnRun();
+}
+
+// The values that did not reach the driver registry are told in one message: Apply only
+// tells, Run asks whether to start the game anyway. False when the user chose not to.
+bool TTesmoraGLxForm::WriteValuesToRegistry(bool startsGame) {
+  TRegistryWriteReport report = FHub->WriteToRegistry();
+  if (report.AllApplied()) return true;
+  if (!startsGame) {
+    Messages().ShowMessage(UnappliedValuesText(report, false), TMessageKind::mkWarning);
+    return true;
+  }
+  return Messages().Ask(UnappliedValuesText(report, true), TQuestionButtons::qbOKCancel,
+                        TMessageKind::mkWarning) == TAnswer::anOK;
 }
 
 // Nothing is left to save when the program ends here: Run asked the save question first.

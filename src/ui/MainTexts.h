@@ -18,6 +18,18 @@ inline constexpr const char* RunRestrictedText =
     "Custom configuration couldn't be applied to registry.\rRun anyway?";
 inline constexpr const char* RunFailedText = "Some error occured during application execution";
 inline constexpr const char* NoGamesAssertion = "GamesList should contains some items";
+inline constexpr const char* GamesFileUnreadableText =
+    "%s cannot be read.\rIt is kept as it is, and nothing is saved to it while it cannot be read.";
+
+// The profile files of GameListPopup's "Export profile..." and "Import profile...".
+inline constexpr const char* ExportProfileCaption = "Export profile...";
+inline constexpr const char* ImportProfileCaption = "Import profile...";
+inline constexpr const char* ExportProfileHint = "Save the game's settings to a profile file";
+inline constexpr const char* ImportProfileHint = "Add a game from a profile file";
+inline constexpr const char* ExportProfileTitle = "Export profile";
+inline constexpr const char* ImportProfileTitle = "Import profile";
+inline constexpr const char* ProfileFileFilter =
+    "Tesmora Game Launcher profile (*.tgp)|*.tgp|All files (*.*)|*.*";
 
 // Panel 0 of the status bar, by WindowsVersion.
 inline constexpr const char* WindowsVersionTexts[] = {

@@ -9,6 +9,7 @@
 #include "app/RootUnit.h"
 #include "platform/Platform.h"
 #include "platform/win32/InstanceMutex_win.h"
+#include "ui/MainTexts.h"
 #include "ui/Win32Control_win.h"
 
 namespace tgl {
@@ -132,6 +133,10 @@ void TMainWindow::OnCommand(int id, int code) {
     Form->ExecuteAction(ActionOfCommand(id));
   } else if (id >= ViewStyleCommand && id <= ViewStyleCommand + vsReport) {
     Form->List1Click(id - ViewStyleCommand);
+  } else if (id == ExportProfileCommand) {
+    Form->ExportProfile1Click();
+  } else if (id == ImportProfileCommand) {
+    Form->ImportProfile1Click();
   }
 }
 
@@ -201,9 +206,17 @@ void TMainWindow::OnMenuSelect(UINT item, UINT flags, HMENU menu) {
     ShowHint("");
     return;
   }
-  bool action = !(flags & MF_POPUP) && IsActionCommand(static_cast<int>(item));
-  ShowHint(action ? std::string(DefinitionOf(ActionOfCommand(static_cast<int>(item))).Hint)
-                  : std::string());
+  int command = static_cast<int>(item);
+  std::string hint;
+  if (!(flags & MF_POPUP)) {
+    if (IsActionCommand(command))
+      hint = DefinitionOf(ActionOfCommand(command)).Hint;
+    else if (command == ExportProfileCommand)
+      hint = ExportProfileHint;
+    else if (command == ImportProfileCommand)
+      hint = ImportProfileHint;
+  }
+  ShowHint(hint);
 }
 
 // A minimised application leaves the taskbar; the tray icon brings it back.

@@ -1,5 +1,7 @@
 #include "support/FakeMainView.h"
 
+#include "profiles/ProfileFile.h"
+
 namespace tgl::test {
 
 void TFakeMainView::ShowForm() {
@@ -11,6 +13,14 @@ void TFakeMainView::ShowForm() {
 void TFakeMainView::ShowAboutBox() {
   ++AboutBoxesShown;
   if (WhileAboutBoxOpen) WhileAboutBoxOpen();
+}
+
+bool TFakeMainView::EditGameToImport(TGameProfile& profile) {
+  TitlesToReplace.push_back(profile.Title);
+  if (ImportTitles.empty()) return false;
+  profile.Title = ImportTitles.front();
+  ImportTitles.erase(ImportTitles.begin());
+  return true;
 }
 
 }  // namespace tgl::test

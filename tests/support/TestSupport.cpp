@@ -33,6 +33,17 @@ TAnswer TRecordedMessages::Ask(const std::string& text, TQuestionButtons buttons
   return answer;
 }
 
+std::optional<std::string> TRecordedFileChooser::Answer(const TFileChoice& choice, bool save) {
+  Asked.push_back({choice, save});
+  if (Answers.empty()) {
+    ADD_FAILURE() << "unexpected file dialog: " << choice.Title;
+    return std::nullopt;
+  }
+  std::optional<std::string> answer = Answers.front();
+  Answers.pop_front();
+  return answer;
+}
+
 namespace {
 
 class TCountedIcon : public TFileIcon {

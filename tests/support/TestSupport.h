@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -74,6 +75,28 @@ public:
   int IconsAlive = 0;
 };
 
+// The file dialogs as a list of what they were asked; each answers with the next scripted
+// file name, or nullopt (Cancel). A dialog without a scripted answer fails the test and is
+// cancelled.
+class TRecordedFileChooser : public TFileChooser {
+public:
+  std::optional<std::string> ChooseFileToOpen(const TFileChoice& choice) override {
+    return Answer(choice, false);
+  }
+  std::optional<std::string> ChooseFileToSave(const TFileChoice& choice) override {
+    return Answer(choice, true);
+  }
+  struct TAsked {
+    TFileChoice Choice;
+    bool Save;
+  };
+  std::vector<TAsked> Asked;
+  std::deque<std::optional<std::string>> Answers;
+
+private:
+  std::optional<std::string> Answer(const TFileChoice& choice, bool save);
+};
+
 // Installs the native platform over a scratch program folder (also the working directory,
 // where the log goes) and resets the start-up state for each test. The INI cache is
 // installed as in the program, fresh for each test.
@@ -92,11 +115,12 @@ protected:
   TListedDisplayDevices DisplayList;
   TWindows1252 CodePage;
   TRecordedShell ShellCalls;
+  TRecordedFileChooser FileChooser;
 
   // The services of this fixture with another file system, for a test's own scope.
   TPlatform PlatformWith(TFileSystem& files) {
     return {&files,          &Texts,       &Messages, &Shell,      &IniCache,
-            &MemoryRegistry, &DisplayList, &CodePage, &ShellCalls};
+            &MemoryRegistry, &DisplayList, &CodePage, &ShellCalls, &FileChooser};
   }
 
 private:

@@ -21,6 +21,10 @@ const char* const Form = "TTesmoraGLxForm";
 const int ExitTimeout = 30;
 const char* const RunCommand = "101";  // the command of ExecuteAction's buttons
 const char* const PalettedCheck = "145";  // option "DX 8bit textures", on the first page
+const char* const DeleteCommand = "105";
+// The game list's context menu: "Export profile..." and "Import profile...".
+const char* const ExportProfileCommand = "210";
+const char* const ImportProfileCommand = "211";
 
 const std::string WineGeForceCatalogue =
     "[Idents]\r\nVEN_0000&DEV_0000=GeForce\r\n[Files]\r\nGeForce=GeForce\r\n";
@@ -432,6 +436,126 @@ TEST_F(MainWindowTest, MinimizedStartsHiddenAndASecondStartShowsIt) {
   EXPECT_EQ(TextOf(WindowLine("msctls_statusbar32")), "Windows 98") << "shown for the first time";
   EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
   EXPECT_EQ(WaitForExit(), 0);
+}
+
+// The read-back after a write: the OpenGL key of the adapter refuses new values (its DACL
+// denies KEY_SET_VALUE). Cancel starts nothing; OK starts the game anyway. The game of the
+// cancelled Run is a copy of the marker in a folder of its own, so its record would show.
+TEST_F(RunTest, ValuesTheRegistryRefusesAreAskedAboutAndCancelStartsNothing) {
+  ASSERT_NE(OpenGLKey, "<no adapter>");
+  ASSERT_EQ(::mkdir((Folder.Path() + "cancelled").c_str(), 0755), 0);
+  Folder.Write("cancelled/marker.exe", ReadBytes(ExeDir() + "/marker.exe"));
+  Folder.Write("denyregistrywrites.exe", ReadBytes(ExeDir() + "/denyregistrywrites.exe"));
+  const std::string folder = WindowsPath(Folder.Path());
+  Folder.Write("Games.CFG", "[Cancelled]\r\nPath=" + folder + "cancelled\\marker.exe\r\n"
+                            "[%Cancelled_GeForce%]\r\nGL Antialiasing Quality=2\r\n"
+                            "[Marker]\r\nPath=" + folder + "marker.exe\r\n"
+                            "[%Marker_GeForce%]\r\nGL Antialiasing Quality=2\r\n");
+  StartShown();
+  // The server that enforces the DACL is the one the running program uses. The DACL goes
+  // however the test ends: the other tests write this key.
+  const std::string key = OpenGLKey.substr(std::string("HKLM\\").size());
+  struct TAllowAgain {
+    std::string Key, Folder;
+    ~TAllowAgain() {
+      RunWine(Folder + "denyregistrywrites.exe", {Key, "/undo"}, Folder, 60);
+      RunReg({"delete", "HKLM\\" + Key, "/f"});
+    }
+  } allowAgain{key, Folder.Path()};
+  TRunResult deny = RunWine(Folder.Path() + "denyregistrywrites.exe", {key}, Folder.Path(), 60);
+  ASSERT_EQ(deny.ExitCode, 0) << deny.Output;
+
+  Select("Cancelled");
+  ASSERT_TRUE(WaitSelected("Cancelled"));
+  ASSERT_EQ(RunDriver({"button", Form, RunCommand}).ExitCode, 0);
+  std::string text = Answer("cancel");
+  EXPECT_EQ(text.rfind("Some settings did not reach the driver registry:\\r", 0), 0u) << text;
+  EXPECT_NE(text.find("\\rAntialiasing Quality: HKEY_LOCAL_MACHINE\\"), std::string::npos) << text;
+  EXPECT_NE(text.find("\\NVidia\\OpenGL\\FSAAQuality\\r  wanted REG_DWORD 2, not written"),
+            std::string::npos)
+      << text;
+  EXPECT_TRUE(text.ends_with("\\r\\rStart the game anyway?")) << text;
+  EXPECT_EQ(RegistryValue("FSAAQuality"), "");
+
+  Select("Marker");
+  ASSERT_TRUE(WaitSelected("Marker"));
+  ASSERT_EQ(RunDriver({"button", Form, RunCommand}).ExitCode, 0);
+  EXPECT_EQ(Answer("ok").rfind("Some settings did not reach the driver registry:", 0), 0u);
+  EXPECT_NE(WaitForMarker(), "") << "OK starts the game anyway";
+  EXPECT_FALSE(Folder.Exists("cancelled/marker.txt")) << "Cancel started the game";
+  EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
+  EXPECT_EQ(WaitForExit(), 0);
+}
+
+// A game travels as a profile file: exported from the context menu's command, deleted,
+// imported back through the open dialog. The run's first write of Games.CFG (the Delete)
+// copied it to Games.CFG.1 first.
+TEST_F(MainWindowTest, AnExportedGameComesBackWithItsValuesAfterADelete) {
+  SetWindowsVersion("win98");
+  Folder.Write("Cards.CFG", WineGeForceCatalogue);
+  const std::string games =
+      "[Arena]\r\nPath=C:\\Games\\Arena.exe\r\nParameters=-x \"a b\"\r\n"
+      "[%Arena_GeForce%]\r\nDX 8bit textures=1\r\n[Quake]\r\nPath=C:\\Quake.exe\r\n";
+  Folder.Write("Games.CFG", games);
+  StartShown();
+  Select("Arena");
+  ASSERT_TRUE(WaitSelected("Arena"));
+  const char* const Command = "0x111";  // WM_COMMAND
+  ASSERT_EQ(RunDriver({"post", Form, Command, ExportProfileCommand, "0"}).ExitCode, 0);
+  ASSERT_EQ(RunDriver({"filedialog", "Export profile", "20000",
+                       WindowsPath(Folder.Path()) + "arena.tgp"})
+                .ExitCode,
+            0);
+  std::string exported;
+  for (int attempt = 0; attempt < 100 && exported.find("[End]") == std::string::npos; ++attempt) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    exported = Folder.Exists("arena.tgp") ? Folder.Read("arena.tgp") : "";
+  }
+  EXPECT_NE(exported.find("Title=Arena\r\n"), std::string::npos) << exported;
+
+  ASSERT_EQ(RunDriver({"post", Form, Command, DeleteCommand, "0"}).ExitCode, 0);
+  EXPECT_EQ(Answer("ok"), "Delete game profile?");
+  for (int attempt = 0; attempt < 100 && IndexOf("Arena") >= 0; ++attempt)
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  ASSERT_EQ(IndexOf("Arena"), -1);
+  EXPECT_FALSE(Holds("[Arena]"));
+  EXPECT_EQ(Folder.Read("Games.CFG.1"), games);
+
+  ASSERT_EQ(RunDriver({"post", Form, Command, ImportProfileCommand, "0"}).ExitCode, 0);
+  ASSERT_EQ(RunDriver({"filedialog", "Import profile", "20000",
+                       WindowsPath(Folder.Path()) + "arena.tgp"})
+                .ExitCode,
+            0);
+  EXPECT_TRUE(WaitSelected("Arena"));
+  EXPECT_TRUE(Holds("[Arena]\r\nPath=C:\\Games\\Arena.exe\r\nParameters=-x \"a b\"\r\n"))
+      << GamesFile();
+  EXPECT_TRUE(Holds("[%Arena_GeForce%]\r\nDX 8bit textures=1\r\n")) << GamesFile();
+  EXPECT_NE(WindowLine("Button", 145).find("state=check=1"), std::string::npos);
+  EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
+  EXPECT_EQ(WaitForExit(), 0);
+  EXPECT_EQ(Folder.Read("Games.CFG.1"), games) << "one copy for the run";
+  EXPECT_FALSE(Folder.Exists("Games.CFG.2"));
+}
+
+// A folder named Games.CFG: the program says so, runs without games, and at the end saves
+// nothing over it (a new file there would take the place of the user's games).
+TEST_F(MainWindowTest, AGamesCfgThatCannotBeReadIsToldAndKept) {
+  SetWindowsVersion("win98");
+  Folder.Write("Cards.CFG", WineGeForceCatalogue);
+  ASSERT_EQ(::mkdir((Folder.Path() + "Games.CFG").c_str(), 0755), 0);
+  Start();
+  std::string text = Answer("ok");
+  EXPECT_NE(text.find("\\Games.CFG cannot be read.\\rIt is kept as it is, and nothing is saved "
+                      "to it while it cannot be read."),
+            std::string::npos)
+      << text;
+  ASSERT_EQ(RunDriver({"shown", Form, "30000"}).ExitCode, 0);
+  EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
+  EXPECT_EQ(WaitForExit(), 0);
+  struct stat info {};
+  ASSERT_EQ(::stat((Folder.Path() + "Games.CFG").c_str(), &info), 0);
+  EXPECT_TRUE(S_ISDIR(info.st_mode));
+  EXPECT_FALSE(Folder.Exists("Games.CFG.1"));
 }
 
 }  // namespace

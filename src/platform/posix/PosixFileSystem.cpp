@@ -75,6 +75,11 @@ bool TPosixFileSystem::FileExists(const std::string& path) const {
   return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+bool TPosixFileSystem::PathExists(const std::string& path) const {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0;
+}
+
 // Read-only as Windows sees a file on a Unix disk: nobody may write it. The permission of
 // the user alone would not do, since root may write anything.
 bool TPosixFileSystem::IsReadOnly(const std::string& path) const {

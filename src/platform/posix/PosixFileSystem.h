@@ -8,6 +8,7 @@ class TPosixFileSystem : public TFileSystem {
 public:
   std::string FindFile(const std::string& folder, const std::string& name) const override;
   bool FileExists(const std::string& path) const override;
+  bool PathExists(const std::string& path) const override;
   bool IsReadOnly(const std::string& path) const override;
   std::optional<std::string> ReadFile(const std::string& path, size_t maxBytes) const override;
   void WriteFile(const std::string& path, std::string_view bytes) override;

@@ -7,6 +7,7 @@
 #include "platform/win32/ResourceTexts_win.h"
 #include "platform/win32/ShellFolders_win.h"
 #include "platform/win32/Win32DisplayDevices_win.h"
+#include "platform/win32/Win32FileChooser_win.h"
 #include "platform/win32/Win32FileSystem_win.h"
 #include "platform/win32/Win32Registry_win.h"
 #include "platform/win32/Win32ShellCalls_win.h"
@@ -17,9 +18,10 @@ class TWin32Platform {
 public:
   TWin32Platform()
       : Scope(TPlatform{&FileSystem, &Texts, &MessageBoxes, &ShellFolders, &IniCache,
-                        &RegistrySystem, &DisplayDevices, &CodePage, &Shell}) {}
+                        &RegistrySystem, &DisplayDevices, &CodePage, &Shell, &FileDialogs}) {}
   TMessageBoxes& Messages() { return MessageBoxes; }
   TWin32ShellCalls& ShellCalls() { return Shell; }
+  TWin32FileChooser& FileChooser() { return FileDialogs; }
 
 private:
   TWin32FileSystem FileSystem;
@@ -31,6 +33,7 @@ private:
   TWin32DisplayDevices DisplayDevices;
   TWin32CodePage CodePage;
   TWin32ShellCalls Shell;
+  TWin32FileChooser FileDialogs;
   TPlatformScope Scope;
 };
 

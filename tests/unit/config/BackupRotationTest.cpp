@@ -4,6 +4,9 @@
 
 #include <sys/stat.h>
 
+#include "app/Log.h"
+#include "app/RootUnit.h"
+#include "config/IniFile.h"
 #include "support/TestSupport.h"
 
 namespace tgl::test {
@@ -72,6 +75,45 @@ TEST_F(BackupRotationTest, ACopyThatCannotBeWrittenIsAnErrorAndLeavesGamesCfg) {
   }
   EXPECT_EQ(Folder.Read("Games.CFG"), "now");
   EXPECT_TRUE(backups.Done());
+}
+
+// The program's own writes: every writer of Games.CFG goes through TIniFile, which makes the
+// run's copy before the first write that changes the file, and only of Games.CFG.
+TEST_F(BackupRotationTest, TheRunsWritesOfGamesCfgAreBackedUpOnceAndNothingElseIs) {
+  Folder.Write("Games.CFG", "[Quake]\r\nPath=q.exe\r\n");
+  Folder.Write("Cards.CFG", "[Card]\r\n");
+  for (int run = 1; run <= 2; ++run) {
+    Startup().GamesBackup.emplace(GamesPath());
+    TIniFile games(GamesPath());
+    games.Modify([](TIniDocument& document) { document.Set("Quake", "Path", "q.exe"); });
+    EXPECT_FALSE(Folder.Exists("Games.CFG." + std::to_string(run)))
+        << "an edit that changes nothing writes nothing";
+    games.Modify([&](TIniDocument& document) {
+      document.Set("Quake", "Run", std::to_string(run));
+    });
+    games.Modify([](TIniDocument& document) { document.Set("Quake", "More", "1"); });
+    TIniFile(Folder.Path() + "Cards.CFG").Modify([](TIniDocument& document) {
+      document.Set("Card", "Name", "x");
+    });
+  }
+  EXPECT_EQ(Copies(), (std::vector<std::string>{"[Quake]\r\nPath=q.exe\r\nRun=1\r\nMore=1\r\n",
+                                                "[Quake]\r\nPath=q.exe\r\n", "-", "-", "-",
+                                                "-"}));
+  EXPECT_FALSE(Folder.Exists("Cards.CFG.1"));
+}
+
+// The write is crash-safe by itself; refusing it would lose the change being saved.
+TEST_F(BackupRotationTest, ACopyThatCannotBeMadeIsLoggedAndTheWriteGoesOn) {
+  Startup().LogEnabled = true;
+  Folder.Write("Games.CFG", "[A]\r\n");
+  ASSERT_EQ(::mkdir((Folder.Path() + "Games.CFG.1").c_str(), 0755), 0);
+  Startup().GamesBackup.emplace(GamesPath());
+  TIniFile(GamesPath()).Modify([](TIniDocument& document) { document.Set("A", "B", "C"); });
+  EXPECT_EQ(Folder.Read("Games.CFG"), "[A]\r\nB=C\r\n");
+  EXPECT_NE(Folder.Read(LogFileName).find("No backup of " + GamesPath() + ": Unable to write to " +
+                                          GamesPath() + ".1"),
+            std::string::npos)
+      << Folder.Read(LogFileName);
 }
 
 }  // namespace

@@ -67,6 +67,24 @@ TEST_F(ProfileFileTest, DefaultIsExportedWithTheDefaultValuesAndNoProgram) {
   EXPECT_EQ(exported, (TGameProfile{"Default", "", "", "", {{"GeForce", {{"GL Force Antialiasing", "1"}, {"GL Antialiasing Quality", "2"}}}}}));
 }
 
+// The save dialog offers the title as the file name, without what a file name cannot hold;
+// a dropped file is taken for a profile by its extension.
+TEST_F(ProfileFileTest, FileNamesOfProfiles) {
+  Folder.Write("Games.CFG", "[Quake: Arena <Demo> \"1|2\"]\r\nPath=q.exe\r\n[Doom/Heretic*?]\r\n"
+                            "Path=d.exe\r\n[Myst. . .]\r\nPath=m.exe\r\n[?*?]\r\nPath=x.exe\r\n");
+  TrlPrograms programs;
+  EXPECT_EQ(ProfileFileNameFor(programs.Items(0)), "Default.tgp");
+  EXPECT_EQ(ProfileFileNameFor(Named(programs, "Quake: Arena <Demo> \"1|2\"")),
+            "Quake Arena Demo 12.tgp");
+  EXPECT_EQ(ProfileFileNameFor(Named(programs, "Doom/Heretic*?")), "DoomHeretic.tgp");
+  EXPECT_EQ(ProfileFileNameFor(Named(programs, "Myst. . .")), "Myst.tgp");
+  EXPECT_EQ(ProfileFileNameFor(Named(programs, "?*?")), "Profile.tgp");
+  for (const char* name : {"a.tgp", "A.TGP", "C:\\Games\\q.Tgp"})
+    EXPECT_TRUE(IsProfileFileName(name)) << name;
+  for (const char* name : {".tgp", "tgp", "a.tgpx", "a.tg", "atgp", "a.exe"})
+    EXPECT_FALSE(IsProfileFileName(name)) << name;
+}
+
 TEST_F(ProfileFileTest, ExportThenImportReproducesTheGameAndItsCardSectionsExactly) {
   const char* const titles[] = {
       "Quake",          "Quake III Arena", "Tom \"Clancy\"'s", "\"Quoted\"",    "'Single'",

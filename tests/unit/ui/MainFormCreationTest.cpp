@@ -1,6 +1,7 @@
 // The main window's creation, its card box, showing, the tray and the logo, and its end.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "MainFormTestSupport.h"
 #include "app/Errors.h"
@@ -307,6 +308,25 @@ TEST_F(MainFormCreation, TheHintGoesToTheSecondStatusPanel) {
   Create();
   Form.ApplicationEventsHint("Delete game profile");
   EXPECT_EQ(View.StatusTexts[1], "Delete game profile");
+}
+
+// A new Games.CFG in its place would lose every game the old one holds, so nothing is
+// written over it, the settings at the end included.
+TEST_F(MainFormCreation, AGamesCfgThatCannotBeReadIsToldAndKept) {
+  ASSERT_EQ(::unlink((Folder.Path() + "Games.CFG").c_str()), 0);
+  ASSERT_EQ(::mkdir((Folder.Path() + "Games.CFG").c_str(), 0755), 0);
+  Create();
+  EXPECT_EQ(Messages.Shown,
+            (std::vector<TShownMessage>{
+                {Folder.Path() + "Games.CFG cannot be read.\rIt is kept as it is, and nothing is "
+                                 "saved to it while it cannot be read.",
+                 TMessageKind::mkWarning}}));
+  Form.FormDestroy();
+  EXPECT_EQ(Messages.Shown.size(), 1u) << "the settings are not saved";
+  struct stat info {};
+  ASSERT_EQ(::stat((Folder.Path() + "Games.CFG").c_str(), &info), 0);
+  EXPECT_TRUE(S_ISDIR(info.st_mode));
+  EXPECT_FALSE(Folder.Exists("Games.CFG.1"));
 }
 
 }  // namespace

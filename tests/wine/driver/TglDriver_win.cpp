@@ -19,6 +19,9 @@
 //   tgldriver pick CLASS INDEX             picks entry INDEX of the card box
 //   tgldriver button CLASS COMMAND         clicks the visible toolbar button of COMMAND;
 //                                          DISABLED when it is greyed
+//   tgldriver filedialog TITLE TIMEOUT_MS FILE
+//                                          types FILE as the file name of the open or save
+//                                          dialog of that caption and presses its OK button
 //   tgldriver dialog TITLE TIMEOUT_MS      waits for the program's dialog of that caption and
 //                                          prints its client size and tree: "DIALOG w,h"
 //   tgldriver settext TITLE ID TEXT        sets the text of the dialog's control ID
@@ -270,6 +273,37 @@ BOOL CALLBACK PrintTopLevel(HWND window, LPARAM) {
               ::IsWindowVisible(window) ? 1 : 0, rect.left, rect.top, rect.right - rect.left,
               rect.bottom - rect.top, Escaped(WindowText(window)).c_str());
   return TRUE;
+}
+
+// The file name box of the common file dialogs: the edit inside the combo box cmb13 of the
+// Explorer-style dialog, or edt1 of the old one. The combo box itself would keep the text
+// to itself under Wine.
+int FileDialogCommand(const char* title, DWORD timeoutMs, const char* file) {
+  HWND dialog = PollFor(timeoutMs, [&] {
+    HWND candidate = ::FindWindowA("#32770", title);
+    return candidate && ::IsWindowVisible(candidate) ? candidate : nullptr;
+  });
+  if (!dialog) {
+    std::printf("TIMEOUT no file dialog %s\n", title);
+    return 2;
+  }
+  HWND name = nullptr;
+  for (int id : {1148, 1152}) {
+    TChildSearch search{"Edit", id, nullptr};
+    ::EnumChildWindows(dialog, &MatchChild, reinterpret_cast<LPARAM>(&search));
+    if (search.Found) {
+      name = search.Found;
+      break;
+    }
+  }
+  if (!name) {
+    std::printf("MISSING file name box\n");
+    return 2;
+  }
+  ::SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file));
+  ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  std::printf("DONE\n");
+  return 0;
 }
 
 int TopLevelsCommand() {
@@ -821,6 +855,8 @@ int main(int argc, char** argv) {
   if (command == "cards" && argc == 3) return CardsCommand(argv[2]);
   if (command == "pick" && argc == 4) return PickCommand(argv[2], std::atoi(argv[3]));
   if (command == "button" && argc == 4) return ButtonCommand(argv[2], std::atoi(argv[3]));
+  if (command == "filedialog" && argc == 5)
+    return FileDialogCommand(argv[2], std::strtoul(argv[3], nullptr, 10), argv[4]);
   if (command == "dialog" && argc == 4) return DialogCommand(argv[2], std::strtoul(argv[3], nullptr, 10));
   if (command == "settext" && argc == 5) return SetTextCommand(argv[2], std::atoi(argv[3]), argv[4]);
   if (command == "dlgclick" && argc == 4) return DialogClickCommand(argv[2], std::atoi(argv[3]));

@@ -1,0 +1,64 @@
+#include "platform/win32/Win32FileChooser_win.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+#include "app/Errors.h"
+#include "app/TextUtils.h"
+
+namespace tgl {
+namespace {
+
+// The filter as the dialog takes it: every "|" ends a part with a zero, and the list ends
+// with a second zero.
+std::vector<char> DialogFilter(const std::string& filter) {
+  std::vector<char> parts(filter.begin(), filter.end());
+  for (char& c : parts)
+    if (c == '|') c = '\0';
+  if (!parts.empty() && parts.back() != '\0') parts.push_back('\0');
+  parts.push_back('\0');
+  return parts;
+}
+
+const char* TextOrNull(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
+
+}  // namespace
+
+std::optional<std::string> TWin32FileChooser::ChooseFileToOpen(const TFileChoice& choice) {
+  return Choose(choice, false);
+}
+
+std::optional<std::string> TWin32FileChooser::ChooseFileToSave(const TFileChoice& choice) {
+  return Choose(choice, true);
+}
+
+// The Explorer-style dialogs of Windows 98 and 2000 can be resized without being asked;
+// Windows 95's cannot be at all, so the flag that asks for it is left out.
+std::optional<std::string> TWin32FileChooser::Choose(const TFileChoice& choice, bool save) const {
+  char fileName[MAX_PATH] = {};
+  choice.FileName.copy(fileName, sizeof fileName - 1);
+  std::vector<char> filter = DialogFilter(choice.Filter);
+
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+  dialog.hwndOwner = Owner;
+  dialog.lpstrFilter = choice.Filter.empty() ? nullptr : filter.data();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = fileName;
+  dialog.nMaxFile = sizeof fileName;
+  dialog.lpstrTitle = TextOrNull(choice.Title);
+  dialog.lpstrDefExt = TextOrNull(choice.DefaultExtension);
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+  dialog.Flags |= save ? OFN_OVERWRITEPROMPT | OFN_NOREADONLYRETURN : OFN_FILEMUSTEXIST;
+  if (!choice.ResolveShortcuts) dialog.Flags |= OFN_NODEREFERENCELINKS;
+
+  BOOL chosen = save ? ::GetSaveFileNameA(&dialog) : ::GetOpenFileNameA(&dialog);
+  if (chosen) return std::string(fileName);
+  // Cancel leaves no error behind; anything else kept the dialog from opening or closing.
+  DWORD error = ::CommDlgExtendedError();
+  if (error == 0) return std::nullopt;
+  throw EError(Format("The file dialog failed (error %s).", {std::to_string(error)}));
+}
+
+}  // namespace tgl
