@@ -9,7 +9,7 @@ public:
   std::string FindFile(const std::string& folder, const std::string& name) const override;
   bool FileExists(const std::string& path) const override;
   bool IsReadOnly(const std::string& path) const override;
-  std::optional<std::string> ReadFile(const std::string& path, size_t maxBytes) const override;
+  bool ReadFileInto(const std::string& path, size_t maxBytes, std::string& content) const override;
   void WriteFile(const std::string& path, std::string_view bytes) override;
   void AppendToFile(const std::string& path, std::string_view bytes) override;
   bool CanReplaceInOneStep() const override;
