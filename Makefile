@@ -16,7 +16,7 @@ WINEARCH = $(PRESET)
 RUN_PREFIX = $(CURDIR)/build/wineprefix-run-$(TARGET)
 XVFB := xvfb-run -a -s "-screen 0 1024x768x24"
 
-.PHONY: run test bench deps start check native win64 win32 clean
+.PHONY: run test bench bench-wine bench-wine-run dist deps start check native win64 win32 clean
 
 run: deps
 	@$(MAKE) --no-print-directory start TARGET=$$(tools/wine-target)
@@ -39,6 +39,13 @@ bench: deps
 	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release
 	cmake --build build/bench --target tgl_bench -j$(JOBS)
 	build/bench/bench/tgl_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+# The store against the Windows profile functions under Wine, and the start-up time.
+bench-wine: deps
+	@$(MAKE) --no-print-directory bench-wine-run TARGET=$$(tools/wine-target)
+
+bench-wine-run: $(PRESET)
+	tools/bench-wine build/$(PRESET) $(WINE) $(WINEARCH) 5
 
 native:
 	cmake --preset native -DTGL_E2E_DIR=$(CURDIR)/build/$(PRESET) -DTGL_WINE_LOADER=$(WINE) \
