@@ -32,6 +32,7 @@ start: $(PRESET)
 
 # The i686 build is always built: it is what users get, and its imports are checked.
 check: win32 $(PRESET) native
+	tools/make-dist $(if $(filter x86_64,$(TARGET)),--amd64 build/win64)
 	@echo "End-to-end tests: build/$(PRESET)/TesmoraGL.exe ($(TARGET)) under $(WINE), WINEARCH=$(WINEARCH)"
 	$(XVFB) ctest --test-dir build/native --output-on-failure -j$(JOBS)
 
@@ -39,6 +40,11 @@ bench: deps
 	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release
 	cmake --build build/bench --target tgl_bench -j$(JOBS)
 	build/bench/bench/tgl_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+# The packages, from the i686 release build: build/dist/TesmoraGL-<version>.zip and
+# TesmoraGL-<version>-setup.exe (NSIS), checked to load on Windows 98 SE and 2000.
+dist: deps win32
+	tools/make-dist
 
 # The store against the Windows profile functions under Wine, and the start-up time.
 bench-wine: deps
@@ -77,6 +83,8 @@ deps:
 	command -v xvfb-run >/dev/null || missing="$$missing xvfb xauth"; \
 	[ -e /usr/include/stb/stb_image.h ] || missing="$$missing libstb-dev"; \
 	/usr/bin/python3 -c 'import PIL' 2>/dev/null || missing="$$missing python3-pil"; \
+	command -v makensis >/dev/null || missing="$$missing nsis"; \
+	command -v zip >/dev/null || missing="$$missing zip"; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
 	  if [ "$$(id -u)" != 0 ]; then echo "run as root, or install:$$missing"; exit 1; fi; \
