@@ -1,5 +1,6 @@
 # The two commands of the README: `make run` builds and starts the program (under Wine on
-# Linux), `make test` builds and runs every test. Both install what is missing first.
+# Linux) in a demo folder with two games (DEMO=0: bare), `make test` builds and runs every
+# test. Both install what is missing first.
 #
 # Under Wine both use the i686 release build in a 32-bit prefix; only where this machine's
 # kernel cannot run 32-bit programs do they fall back to the x86_64 build in a 64-bit
@@ -7,6 +8,9 @@
 SHELL := /bin/bash
 JOBS ?= 2
 ARGS ?=
+# 1: `make run` starts the program in a demo folder under build/ (seeded once by
+# tools/run-demo); 0: bare, beside the build, with no games and the embedded catalogue.
+DEMO ?= 1
 
 # Set by `run` and `test` once Wine is installed; the build and the Wine that go with it.
 TARGET ?= i686
@@ -14,6 +18,7 @@ PRESET = $(if $(filter x86_64,$(TARGET)),win64,win32)
 WINE = $(if $(filter x86_64,$(TARGET)),/usr/lib/wine/wine64,/usr/lib/wine/wine)
 WINEARCH = $(PRESET)
 RUN_PREFIX = $(CURDIR)/build/wineprefix-run-$(TARGET)
+DEMO_FOLDER = $(CURDIR)/build/demo-$(TARGET)
 XVFB := xvfb-run -a -s "-screen 0 1024x768x24"
 
 .PHONY: run test bench bench-wine bench-wine-run dist deps start check native win64 win32 clean
@@ -27,8 +32,9 @@ test: deps
 start: $(PRESET)
 	@mkdir -p build
 	@export WINEPREFIX="$(RUN_PREFIX)" WINEARCH=$(WINEARCH) WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="; \
-	if [ -n "$$DISPLAY" ]; then $(WINE) build/$(PRESET)/TesmoraGL.exe $(ARGS); \
-	else $(XVFB) $(WINE) build/$(PRESET)/TesmoraGL.exe $(ARGS); fi
+	if [ "$(DEMO)" != 0 ]; then run="tools/run-demo build/$(PRESET) $(DEMO_FOLDER) $(WINE)"; \
+	else run="$(WINE) build/$(PRESET)/TesmoraGL.exe"; fi; \
+	if [ -n "$$DISPLAY" ]; then $$run $(ARGS); else $(XVFB) $$run $(ARGS); fi
 
 # The i686 build is always built: it is what users get, and its imports are checked.
 check: win32 $(PRESET) native

@@ -23,7 +23,7 @@ std::string MakeScratchFolder() {
 TBenchProgramFolder::TBenchProgramFolder(bool withCache)
     : FolderPath(MakeScratchFolder()),
       Scope(TPlatform{&FileSystem, &Texts, &Messages, &Desktop, withCache ? &Cache : nullptr,
-                      nullptr, nullptr, &CodePage}) {
+                      &Registry, &Displays, &CodePage, &Shell}) {
   Startup() = TStartupState{};
   Startup().ProgramDir = FolderPath;
 }

@@ -56,6 +56,9 @@ public:
 class TSilentMessages : public TMessages {
 public:
   void ShowMessage(const std::string&, TMessageKind) override {}
+  TAnswer Ask(const std::string&, TQuestionButtons, TMessageKind) override {
+    return TAnswer::anCancel;
+  }
 };
 
 void CheckListRoundTrip(std::string_view text) {

@@ -5,6 +5,7 @@
 #include "app/Errors.h"
 #include "app/RootUnit.h"
 #include "app/Startup.h"
+#include "panels/FrameRegistry.h"
 #include "platform/win32/InstanceMutex_win.h"
 #include "platform/win32/ProcessInfo_win.h"
 #include "platform/win32/Win32Platform_win.h"
@@ -12,10 +13,30 @@
 
 namespace {
 
+// Message boxes and the shell's commands belong to the main window while it exists.
+class TMainWindowOwner {
+public:
+  TMainWindowOwner(tgl::TWin32Platform& platform, HWND window) : Platform(platform) {
+    Platform.Messages().SetOwner(window);
+    Platform.ShellCalls().SetMainWindow(window);
+  }
+  ~TMainWindowOwner() {
+    Platform.Messages().SetOwner(nullptr);
+    Platform.ShellCalls().SetMainWindow(nullptr);
+  }
+  TMainWindowOwner(const TMainWindowOwner&) = delete;
+  TMainWindowOwner& operator=(const TMainWindowOwner&) = delete;
+
+private:
+  tgl::TWin32Platform& Platform;
+};
+
 int RunProgram(HINSTANCE instance) {
   tgl::TWin32Platform platform;
   try {
     tgl::InitializeStartup(tgl::ProgramPath(), tgl::OsVersion());
+    tgl::TFrameRegistry frames;
+    tgl::RegisterBuiltInFrames(frames);
     tgl::TStrings arguments = tgl::SplitCommandLine(::GetCommandLineA());
     if (tgl::HandleCommandLine(arguments)) return 0;
 
@@ -24,11 +45,9 @@ int RunProgram(HINSTANCE instance) {
       tgl::NotifyRunningInstance();
       return 0;
     }
-    tgl::TMainWindow mainWindow(instance, mutex, tgl::IsMinimizedSwitch(arguments));
-    platform.Messages().SetOwner(mainWindow.Handle());
-    int exitCode = tgl::RunMessageLoop();
-    platform.Messages().SetOwner(nullptr);
-    return exitCode;
+    tgl::TMainWindow mainWindow(instance, mutex, frames);
+    TMainWindowOwner owner(platform, mainWindow.Handle());
+    return mainWindow.Run(arguments);
   } catch (const tgl::EAbort&) {
     return 0;
   } catch (const std::exception& error) {

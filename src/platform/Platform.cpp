@@ -45,6 +45,11 @@ TCodePage& CodePage() {
   return *InstalledPlatform.CodePage;
 }
 
+TShellCalls& ShellCalls() {
+  assert(InstalledPlatform.ShellCalls && "RootUnit: no shell calls installed");
+  return *InstalledPlatform.ShellCalls;
+}
+
 TPlatformScope::TPlatformScope(const TPlatform& services) : Previous(InstalledPlatform) {
   InstalledPlatform = services;
 }

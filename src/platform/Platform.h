@@ -8,6 +8,7 @@
 #include "platform/Messages.h"
 #include "platform/ShellFolders.h"
 #include "platform/Registry.h"
+#include "platform/ShellCalls.h"
 
 namespace tgl {
 
@@ -24,6 +25,7 @@ struct TPlatform {
   TRegistrySystem* Registry = nullptr;
   TDisplayDevices* Displays = nullptr;
   TCodePage* CodePage = nullptr;
+  TShellCalls* ShellCalls = nullptr;
 };
 
 // The installed services; each accessor asserts that its service was installed, except
@@ -37,6 +39,7 @@ TIniCache* IniCache();
 TRegistrySystem& Registry();
 TDisplayDevices& DisplayDevices();
 TCodePage& CodePage();
+TShellCalls& ShellCalls();
 
 // Installs a set of services for the lifetime of this object and restores the previous
 // set afterwards.

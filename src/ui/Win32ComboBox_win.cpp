@@ -40,18 +40,22 @@ void TWin32ComboBox::SetItemIndex(int index) {
   ::SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-// Before the list boxes of Windows XP there is no message for the number of lines: the
-// window's height is what the drop-down list gets.
 void TWin32ComboBox::SetDropDownCount(int count) {
   FDropDownCount = count;
-  if (::SendMessageA(Handle(), CB_GETDROPPEDSTATE, 0, 0)) return;
+  SetDropDownRows(Handle(), count);
+}
+
+// Before the list boxes of Windows XP there is no message for the number of lines: the
+// window's height is what the drop-down list gets.
+void SetDropDownRows(HWND comboBox, int rows) {
+  if (::SendMessageA(comboBox, CB_GETDROPPEDSTATE, 0, 0)) return;
   RECT closed;
-  ::GetWindowRect(Handle(), &closed);
-  LRESULT selection = ::SendMessageA(Handle(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-  LRESULT line = ::SendMessageA(Handle(), CB_GETITEMHEIGHT, 0, 0);
+  ::GetWindowRect(comboBox, &closed);
+  LRESULT selection = ::SendMessageA(comboBox, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  LRESULT line = ::SendMessageA(comboBox, CB_GETITEMHEIGHT, 0, 0);
   if (selection <= 0 || line <= 0) return;
-  int height = static_cast<int>(selection) + 6 + static_cast<int>(line) * count + 2;
-  ::SetWindowPos(Handle(), nullptr, 0, 0, closed.right - closed.left, height,
+  int height = static_cast<int>(selection) + 6 + static_cast<int>(line) * rows + 2;
+  ::SetWindowPos(comboBox, nullptr, 0, 0, closed.right - closed.left, height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

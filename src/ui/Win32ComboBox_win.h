@@ -19,4 +19,7 @@ private:
   int FDropDownCount = 0;
 };
 
+// Makes the drop-down list of a list-only combo box `rows` lines high.
+void SetDropDownRows(HWND comboBox, int rows);
+
 }  // namespace tgl

@@ -17,6 +17,8 @@ class TFrameWindow : public TControlHost {
 public:
   explicit TFrameWindow(HWND panel) : Frame(panel, FrameRect()), Tips(Frame.Handle()) {
     MarkFillsParent(Frame.Handle());
+    // Over whatever else the panel holds, such as the notice that shows when it has none.
+    ::SetWindowPos(Frame.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
   HWND Handle() const { return Frame.Handle(); }
   TToolTip& ToolTip() { return Tips; }

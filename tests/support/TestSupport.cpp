@@ -20,6 +20,27 @@ TCoreTest::~TCoreTest() {
   if (::chdir(PreviousWorkingDirectory.c_str()) != 0) std::abort();
 }
 
+TAnswer TRecordedMessages::Ask(const std::string& text, TQuestionButtons buttons,
+                               TMessageKind kind) {
+  Shown.push_back({text, kind});
+  QuestionButtons.push_back(buttons);
+  if (Answers.empty()) {
+    ADD_FAILURE() << "unexpected question: " << text;
+    return TAnswer::anCancel;
+  }
+  TAnswer answer = Answers.front();
+  Answers.pop_front();
+  return answer;
+}
+
+std::vector<std::string> TRecordedMessages::TakeTexts() {
+  std::vector<std::string> texts;
+  for (const TShownMessage& message : Shown) texts.push_back(message.Text);
+  Shown.clear();
+  QuestionButtons.clear();
+  return texts;
+}
+
 std::string ResourceFileBytes(const std::string& fileName) {
   return ReadBytes(std::string(TGL_SOURCE_DIR) + "/resources/" + fileName);
 }

@@ -4,7 +4,9 @@
 // an empty list of display adapters, Windows-1252 as the code page, and a fresh start-up state.
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/RootUnit.h"
@@ -23,14 +25,42 @@ namespace tgl::test {
 struct TShownMessage {
   std::string Text;
   TMessageKind Kind;
+  friend bool operator==(const TShownMessage&, const TShownMessage&) = default;
 };
 
+// Message boxes and questions as a list of what was shown; questions take their answers
+// from a script, in order. A question without a scripted answer fails the test and is
+// answered with Cancel.
 class TRecordedMessages : public TMessages {
 public:
   void ShowMessage(const std::string& text, TMessageKind kind) override {
     Shown.push_back({text, kind});
   }
+  TAnswer Ask(const std::string& text, TQuestionButtons buttons, TMessageKind kind) override;
+
+  // The texts of the boxes and questions shown so far, and forgets them.
+  std::vector<std::string> TakeTexts();
+
   std::vector<TShownMessage> Shown;
+  std::vector<TQuestionButtons> QuestionButtons;  // of each question asked, in order
+  std::deque<TAnswer> Answers;
+};
+
+// Programs started and icons looked up, as a list; the shell's result is scripted.
+class TRecordedShell : public TShellCalls {
+public:
+  int Execute(const TShellCommand& command) override {
+    Executed.push_back(command);
+    return ExecuteResult;
+  }
+  int FileIconIndex(const std::string& path, bool large) override {
+    IconRequests.push_back({path, large});
+    return IconIndex;
+  }
+  std::vector<TShellCommand> Executed;
+  std::vector<std::pair<std::string, bool>> IconRequests;
+  int ExecuteResult = 42;  // a process handle: success
+  int IconIndex = 3;
 };
 
 // Installs the native platform over a scratch program folder (also the working directory,
@@ -50,10 +80,12 @@ protected:
   TMemoryRegistry MemoryRegistry;
   TListedDisplayDevices DisplayList;
   TWindows1252 CodePage;
+  TRecordedShell ShellCalls;
 
   // The services of this fixture with another file system, for a test's own scope.
   TPlatform PlatformWith(TFileSystem& files) {
-    return {&files, &Texts, &Messages, &Shell, &IniCache, &MemoryRegistry, &DisplayList, &CodePage};
+    return {&files,          &Texts,       &Messages, &Shell,      &IniCache,
+            &MemoryRegistry, &DisplayList, &CodePage, &ShellCalls};
   }
 
 private:

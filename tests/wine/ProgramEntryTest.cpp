@@ -60,10 +60,13 @@ TEST(ProgramEntry, UnknownExportNameStartsTheProgramNormally) {
   TWineProcess program(folder.Exe(), {"/export:nosuchfile"}, folder.Path());
   TRunResult window = RunDriver({"shown", "TTesmoraGLxForm", "20000"});
   EXPECT_EQ(window.ExitCode, 0) << window.Output;
-  EXPECT_NE(window.Output.find("title=Tesmora Game Launcher"), std::string::npos) << window.Output;
+  EXPECT_NE(window.Output.find("title= Default  - Tesmora Game Launcher"), std::string::npos)
+      << window.Output;
   EXPECT_EQ(RunDriver({"close", "TTesmoraGLxForm"}).ExitCode, 0);
   EXPECT_EQ(program.Wait(ExitTimeout), 0);
-  EXPECT_EQ(folder.FileNames(), (std::vector<std::string>{"TesmoraGL.exe"}));
+  // Nothing exported; the settings are saved as the program ends.
+  EXPECT_EQ(folder.FileNames(), (std::vector<std::string>{"Games.CFG", "TesmoraGL.exe"}));
+  EXPECT_EQ(folder.Read("Games.CFG").rfind("[%%Configuration]\r\n", 0), 0u);
 }
 
 TEST(ProgramEntry, LogHoldsTheExactOpeningLines) {

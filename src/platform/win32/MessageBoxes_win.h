@@ -1,5 +1,5 @@
 #pragma once
-// Message boxes through user32, captioned with the program title.
+// Message boxes and questions through user32, captioned with the program title.
 #include <windows.h>
 
 #include "platform/Messages.h"
@@ -9,6 +9,7 @@ namespace tgl {
 class TMessageBoxes : public TMessages {
 public:
   void ShowMessage(const std::string& text, TMessageKind kind) override;
+  TAnswer Ask(const std::string& text, TQuestionButtons buttons, TMessageKind kind) override;
   // The window that owns the boxes from now on; none before the main window exists.
   void SetOwner(HWND owner) { Owner = owner; }
 

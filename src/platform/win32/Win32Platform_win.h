@@ -9,6 +9,7 @@
 #include "platform/win32/Win32DisplayDevices_win.h"
 #include "platform/win32/Win32FileSystem_win.h"
 #include "platform/win32/Win32Registry_win.h"
+#include "platform/win32/Win32ShellCalls_win.h"
 
 namespace tgl {
 
@@ -16,8 +17,9 @@ class TWin32Platform {
 public:
   TWin32Platform()
       : Scope(TPlatform{&FileSystem, &Texts, &MessageBoxes, &ShellFolders, &IniCache,
-                        &RegistrySystem, &DisplayDevices, &CodePage}) {}
+                        &RegistrySystem, &DisplayDevices, &CodePage, &Shell}) {}
   TMessageBoxes& Messages() { return MessageBoxes; }
+  TWin32ShellCalls& ShellCalls() { return Shell; }
 
 private:
   TWin32FileSystem FileSystem;
@@ -28,6 +30,7 @@ private:
   TWin32RegistrySystem RegistrySystem;
   TWin32DisplayDevices DisplayDevices;
   TWin32CodePage CodePage;
+  TWin32ShellCalls Shell;
   TPlatformScope Scope;
 };
 

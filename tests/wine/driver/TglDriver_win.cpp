@@ -10,6 +10,18 @@
 //   tgldriver tree CLASS TIMEOUT_MS        every window inside it, one line each, depth first
 //   tgldriver click CLASS CHILD ID         clicks the visible button of class CHILD and ID
 //   tgldriver key CLASS CHILD ID VK        presses key VK on the visible CHILD of that ID
+//   tgldriver answer TIMEOUT_MS BUTTON     text of the program's message box, then presses
+//                                          BUTTON: ok, cancel, yes or no
+//   tgldriver items CLASS                  the game list's items: "ITEM i state=S text=T"
+//   tgldriver select CLASS INDEX           clicks the game list's item INDEX
+//   tgldriver listkey CLASS VK             presses key VK in the game list
+//   tgldriver cards CLASS                  the card box's entries: "CARD i selected=0|1 T"
+//   tgldriver pick CLASS INDEX             picks entry INDEX of the card box
+//   tgldriver button CLASS COMMAND         clicks the visible toolbar button of COMMAND;
+//                                          DISABLED when it is greyed
+//   tgldriver startup EXE CLASS TIMEOUT_MS [ARGS]  starts EXE in its folder with ARGS and
+//                                          prints "SHOWN ms": the time until its window of
+//                                          CLASS is visible; then closes the window
 //
 // Messages, menus and the notification area (numbers may be given in hexadecimal, 0x...):
 //   tgldriver toplevels                    every top-level window: class, visible, rect, title
@@ -33,12 +45,18 @@
 //   tgldriver explorerrestart CLASS        what a restart of Explorer does to the icon of
 //                                          CLASS's window: it goes, then "TaskbarCreated"
 //                                          is broadcast
+//
+// The commands that act post their input and return at once, so a message box that the
+// program opens in answer does not hold the driver up; read it with msgbox or answer.
+// Windows of another process take no pointers: what the list view and the toolbar give
+// through a record is read through memory borrowed in the program's process.
 #include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -90,6 +108,23 @@ int MessageBoxCommand(DWORD timeoutMs) {
   std::printf("TEXT %s\n", Escaped(text ? WindowText(text) : std::string()).c_str());
   std::fflush(stdout);
   ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  return 0;
+}
+
+int AnswerCommand(DWORD timeoutMs, const std::string& button) {
+  int id = button == "yes" ? IDYES : button == "no" ? IDNO : button == "cancel" ? IDCANCEL : IDOK;
+  HWND box = PollFor(timeoutMs, [] {
+    HWND candidate = ::FindWindowA("#32770", ProgramTitle);
+    return candidate && ::IsWindowVisible(candidate) ? candidate : nullptr;
+  });
+  if (!box) {
+    std::printf("TIMEOUT no message box\n");
+    return 2;
+  }
+  HWND text = ::GetDlgItem(box, MessageBoxTextId);
+  std::printf("TEXT %s\n", Escaped(text ? WindowText(text) : std::string()).c_str());
+  std::fflush(stdout);
+  ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
   return 0;
 }
 
@@ -394,6 +429,242 @@ int ExplorerRestartCommand(const char* className) {
   return 0;
 }
 
+// Memory in the process of a window, for messages whose record must lie there.
+class TRemoteBuffer {
+public:
+  TRemoteBuffer(HWND window, size_t size) : Size(size) {
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(window, &processId);
+    Process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                            processId);
+    if (Process)
+      Address = ::VirtualAllocEx(Process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  }
+  ~TRemoteBuffer() {
+    if (Address) ::VirtualFreeEx(Process, Address, 0, MEM_RELEASE);
+    if (Process) ::CloseHandle(Process);
+  }
+  TRemoteBuffer(const TRemoteBuffer&) = delete;
+  TRemoteBuffer& operator=(const TRemoteBuffer&) = delete;
+
+  bool Valid() const { return Address != nullptr; }
+  LPARAM At(size_t offset = 0) const {
+    return reinterpret_cast<LPARAM>(static_cast<char*>(Address) + offset);
+  }
+  void Write(const void* data, size_t size, size_t offset = 0) const {
+    ::WriteProcessMemory(Process, static_cast<char*>(Address) + offset, data, size, nullptr);
+  }
+  void Read(void* data, size_t size, size_t offset = 0) const {
+    ::ReadProcessMemory(Process, static_cast<char*>(Address) + offset, data, size, nullptr);
+  }
+
+private:
+  size_t Size;
+  HANDLE Process = nullptr;
+  void* Address = nullptr;
+};
+
+struct TClassSearch {
+  const char* ClassName;
+  HWND Found;
+};
+
+BOOL CALLBACK MatchClass(HWND window, LPARAM lParam) {
+  auto* search = reinterpret_cast<TClassSearch*>(lParam);
+  if (::IsWindowVisible(window) && lstrcmpiA(ClassOf(window).c_str(), search->ClassName) == 0) {
+    search->Found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// The first visible window of that class inside a top-level window.
+HWND FindVisibleChild(const char* topClass, const char* childClass) {
+  HWND top = ::FindWindowA(topClass, nullptr);
+  if (!top) return nullptr;
+  TClassSearch search{childClass, nullptr};
+  ::EnumChildWindows(top, &MatchClass, reinterpret_cast<LPARAM>(&search));
+  return search.Found;
+}
+
+HWND GameList(const char* topClass) { return FindVisibleChild(topClass, WC_LISTVIEWA); }
+
+std::string ListItemText(HWND list, const TRemoteBuffer& remote, int index) {
+  const size_t textOffset = sizeof(LVITEMA);
+  char text[260] = {};
+  LVITEMA item{};
+  item.iSubItem = 0;
+  item.pszText = reinterpret_cast<char*>(remote.At(textOffset));
+  item.cchTextMax = sizeof text;
+  remote.Write(&item, sizeof item);
+  ::SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(index), remote.At());
+  remote.Read(text, sizeof text - 1, textOffset);
+  return text;
+}
+
+int ItemsCommand(const char* topClass) {
+  HWND list = GameList(topClass);
+  if (!list) {
+    std::printf("MISSING list\n");
+    return 2;
+  }
+  TRemoteBuffer remote(list, sizeof(LVITEMA) + 260);
+  LRESULT count = ::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0);
+  for (int index = 0; index < count; ++index) {
+    LRESULT state = ::SendMessageA(list, LVM_GETITEMSTATE, static_cast<WPARAM>(index),
+                                   LVIS_SELECTED | LVIS_FOCUSED);
+    std::printf("ITEM %d state=%ld text=%s\n", index, static_cast<long>(state),
+                ListItemText(list, remote, index).c_str());
+  }
+  return 0;
+}
+
+// Presses and releases the left button over the point, as a user's click arrives.
+void PostClick(HWND window, POINT point) {
+  LPARAM where = MAKELPARAM(point.x, point.y);
+  ::PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
+  ::PostMessageA(window, WM_LBUTTONUP, 0, where);
+}
+
+POINT CenterOf(const RECT& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
+
+int SelectCommand(const char* topClass, int index) {
+  HWND list = GameList(topClass);
+  if (!list) {
+    std::printf("MISSING list\n");
+    return 2;
+  }
+  TRemoteBuffer remote(list, sizeof(RECT));
+  RECT rect{LVIR_ICON, 0, 0, 0};
+  remote.Write(&rect, sizeof rect);
+  if (!::SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(index), remote.At())) {
+    std::printf("MISSING item %d\n", index);
+    return 2;
+  }
+  remote.Read(&rect, sizeof rect);
+  PostClick(list, CenterOf(rect));
+  std::printf("DONE\n");
+  return 0;
+}
+
+int ListKeyCommand(const char* topClass, UINT key) {
+  HWND list = GameList(topClass);
+  if (!list) {
+    std::printf("MISSING list\n");
+    return 2;
+  }
+  ::PostMessageA(list, WM_KEYDOWN, key, 1);
+  ::PostMessageA(list, WM_KEYUP, key, 0xC0000001);
+  std::printf("DONE\n");
+  return 0;
+}
+
+// The entries are read with the W messages, which Wine carries between processes.
+int CardsCommand(const char* topClass) {
+  HWND box = FindVisibleChild(topClass, "ComboBox");
+  if (!box) {
+    std::printf("MISSING card box\n");
+    return 2;
+  }
+  LRESULT count = ::SendMessageW(box, CB_GETCOUNT, 0, 0);
+  LRESULT selected = ::SendMessageW(box, CB_GETCURSEL, 0, 0);
+  for (int index = 0; index < count; ++index) {
+    wchar_t wide[260] = {};
+    if (::SendMessageW(box, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0) < 260)
+      ::SendMessageW(box, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide));
+    char text[520] = {};
+    ::WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    std::printf("CARD %d selected=%d %s\n", index, index == selected ? 1 : 0, text);
+  }
+  return 0;
+}
+
+// As a pick from the list: the selection changes and the window hears of it.
+int PickCommand(const char* topClass, int index) {
+  HWND box = FindVisibleChild(topClass, "ComboBox");
+  if (!box) {
+    std::printf("MISSING card box\n");
+    return 2;
+  }
+  ::SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  ::PostMessageA(::GetParent(box), WM_COMMAND,
+                 MAKEWPARAM(::GetDlgCtrlID(box), CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+  std::printf("DONE\n");
+  return 0;
+}
+
+struct TToolbarSearch {
+  int Command;
+  HWND Found;
+};
+
+BOOL CALLBACK MatchToolbar(HWND window, LPARAM lParam) {
+  auto* search = reinterpret_cast<TToolbarSearch*>(lParam);
+  if (::IsWindowVisible(window) && lstrcmpiA(ClassOf(window).c_str(), TOOLBARCLASSNAMEA) == 0 &&
+      ::SendMessageA(window, TB_COMMANDTOINDEX, static_cast<WPARAM>(search->Command), 0) >= 0) {
+    search->Found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+int ButtonCommand(const char* topClass, int command) {
+  HWND top = ::FindWindowA(topClass, nullptr);
+  TToolbarSearch search{command, nullptr};
+  if (top) ::EnumChildWindows(top, &MatchToolbar, reinterpret_cast<LPARAM>(&search));
+  if (!search.Found) {
+    std::printf("MISSING button %d\n", command);
+    return 2;
+  }
+  if (!::SendMessageA(search.Found, TB_ISBUTTONENABLED, static_cast<WPARAM>(command), 0)) {
+    std::printf("DISABLED\n");
+    return 3;
+  }
+  LRESULT index = ::SendMessageA(search.Found, TB_COMMANDTOINDEX, static_cast<WPARAM>(command), 0);
+  TRemoteBuffer remote(search.Found, sizeof(RECT));
+  RECT rect{};
+  ::SendMessageA(search.Found, TB_GETITEMRECT, static_cast<WPARAM>(index), remote.At());
+  remote.Read(&rect, sizeof rect);
+  PostClick(search.Found, CenterOf(rect));
+  std::printf("DONE\n");
+  return 0;
+}
+
+int StartupCommand(const char* exe, const char* className, DWORD timeoutMs, int argc,
+                   char** argv) {
+  std::string folder = exe;
+  folder = folder.substr(0, folder.find_last_of("\\/") + 1);
+  std::string commandLine = std::string("\"") + exe + "\"";
+  for (int index = 0; index < argc; ++index) commandLine += std::string(" ") + argv[index];
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  DWORD start = ::GetTickCount();
+  if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
+    std::printf("ERROR cannot start %s\n", exe);
+    return 1;
+  }
+  HWND window = nullptr;
+  bool shown = false;
+  while (!shown && ::GetTickCount() - start < timeoutMs) {
+    window = ::FindWindowA(className, nullptr);
+    shown = window && ::IsWindowVisible(window);
+    if (!shown) ::Sleep(2);
+  }
+  DWORD elapsed = ::GetTickCount() - start;
+  if (window) ::PostMessageA(window, WM_CLOSE, 0, 0);
+  ::WaitForSingleObject(process.hProcess, timeoutMs);
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+  if (!shown) {
+    std::printf("TIMEOUT no window %s\n", className);
+    return 2;
+  }
+  std::printf("SHOWN %lu\n", static_cast<unsigned long>(elapsed));
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -428,8 +699,20 @@ int main(int argc, char** argv) {
   if (command == "explorerrestart" && argc == 3) return ExplorerRestartCommand(argv[2]);
   if (command == "trayicons" && argc == 4)
     return TrayIconsCommand(std::atoi(argv[2]), std::strtoul(argv[3], nullptr, 10));
+  if (command == "answer" && argc == 4)
+    return AnswerCommand(std::strtoul(argv[2], nullptr, 10), argv[3]);
+  if (command == "items" && argc == 3) return ItemsCommand(argv[2]);
+  if (command == "select" && argc == 4) return SelectCommand(argv[2], std::atoi(argv[3]));
+  if (command == "listkey" && argc == 4)
+    return ListKeyCommand(argv[2], std::strtoul(argv[3], nullptr, 10));
+  if (command == "cards" && argc == 3) return CardsCommand(argv[2]);
+  if (command == "pick" && argc == 4) return PickCommand(argv[2], std::atoi(argv[3]));
+  if (command == "button" && argc == 4) return ButtonCommand(argv[2], std::atoi(argv[3]));
+  if (command == "startup" && argc >= 5)
+    return StartupCommand(argv[2], argv[3], std::strtoul(argv[4], nullptr, 10), argc - 5, argv + 5);
   std::fprintf(stderr,
-               "usage: tgldriver msgbox|window|shown|minimize|close|tree|click|key|toplevels|post|send|ask|"
-               "postkey|focus|cursor|popupmenu|menus|menukeys|trayicons|explorerrestart ...\n");
+               "usage: tgldriver msgbox|answer|window|shown|minimize|close|tree|click|key|items|select|"
+               "listkey|cards|pick|button|startup|toplevels|post|send|ask|postkey|focus|cursor|"
+               "popupmenu|menus|menukeys|trayicons|explorerrestart ...\n");
   return 1;
 }

@@ -37,6 +37,11 @@ public:
       if (c == '\r') c = '|';
     std::printf("MESSAGE %s\n", line.c_str());
   }
+  tgl::TAnswer Ask(const std::string& text, tgl::TQuestionButtons,
+                   tgl::TMessageKind kind) override {
+    ShowMessage(text, kind);
+    return tgl::TAnswer::anCancel;
+  }
 };
 
 void Transfer(bool write, const tgl::TrlCardConfig& card, const std::string& profile) {

@@ -238,6 +238,10 @@ int RunViewer(const TOptions& options) {
 class TPrintedMessages : public tgl::TMessages {
 public:
   void ShowMessage(const std::string& text, tgl::TMessageKind) override { Print("ERROR " + text); }
+  tgl::TAnswer Ask(const std::string& text, tgl::TQuestionButtons, tgl::TMessageKind) override {
+    Print("QUESTION " + text);
+    return tgl::TAnswer::anCancel;
+  }
 };
 
 }  // namespace

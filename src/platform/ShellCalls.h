@@ -1,0 +1,35 @@
+#pragma once
+// What the shell does for the program besides naming folders: it carries out a verb on a
+// file (starts a program, opens a document or a web address) and gives the index of a
+// file's icon in its system image lists.
+#include <string>
+
+namespace tgl {
+
+// ShellExecuteA's show commands that the program uses.
+inline constexpr int ShowNoActivate = 4;  // SW_SHOWNOACTIVATE
+inline constexpr int ShowDefault = 10;    // SW_SHOWDEFAULT
+
+struct TShellCommand {
+  std::string Verb;  // empty: the file's default verb
+  std::string File;
+  std::string Parameters;
+  std::string Directory;  // empty: the current directory
+  int ShowCommand = ShowDefault;
+  bool OwnedByMainWindow = false;  // else without owner window
+};
+
+class TShellCalls {
+public:
+  virtual ~TShellCalls() = default;
+  // ShellExecuteA's result: above 32 when the shell carried the command out.
+  virtual int Execute(const TShellCommand& command) = 0;
+  // The file's icon index in the system image lists, whose small and large lists share
+  // their indices; 0 when the shell knows nothing of the file.
+  virtual int FileIconIndex(const std::string& path, bool large) = 0;
+};
+
+// ShellExecuteA reports success with a value above this one.
+inline constexpr int ShellExecuteFailureLimit = 32;
+
+}  // namespace tgl

@@ -1,0 +1,20 @@
+#pragma once
+// ShellExecuteA and the system image lists' icon indices through shell32.
+#include <windows.h>
+
+#include "platform/ShellCalls.h"
+
+namespace tgl {
+
+class TWin32ShellCalls : public TShellCalls {
+public:
+  int Execute(const TShellCommand& command) override;
+  int FileIconIndex(const std::string& path, bool large) override;
+  // The window that owns the commands that ask for it; none before the main window exists.
+  void SetMainWindow(HWND window) { MainWindow = window; }
+
+private:
+  HWND MainWindow = nullptr;
+};
+
+}  // namespace tgl

@@ -1,0 +1,197 @@
+// The main window's life: creation, the card box, showing, the tray and the logo, closing.
+#include "ui/MainForm.h"
+
+#include "app/CommandLine.h"
+#include "app/Errors.h"
+#include "app/ProductInfo.h"
+#include "app/RootUnit.h"
+#include "app/TextUtils.h"
+#include "cards/CreateCards.h"
+#include "platform/Platform.h"
+#include "ui/MainLayout.h"
+#include "ui/MainTexts.h"
+
+namespace tgl {
+
+TTesmoraGLxForm::TTesmoraGLxForm(TMainView& view, const TFrameRegistry& frames)
+    : FView(view), FFrames(frames) {
+  for (const TActionDefinition& definition : MainActions) {
+    TActionState& state = FActions[static_cast<size_t>(definition.Action)];
+    state = {true, std::string(definition.Caption), definition.ImageIndex};
+    FView.ShowAction(definition.Action, state);
+  }
+  TListViewControl& games = GamesList();
+  games.OnChanging2 = [this](int item, uint32_t oldState, uint32_t newState, TItemChange change,
+                             bool& allowChange) {
+    GamesListChanging2(item, oldState, newState, change, allowChange);
+  };
+  games.OnSelectItem = [this](int item, bool selected) { GamesListSelectItem(item, selected); };
+  games.OnGetImageIndex = [this](int item) { return GamesListGetImageIndex(item); };
+}
+
+// Whatever FormDestroy did not free goes in the same order: the profiles, the cards, the hub.
+TTesmoraGLxForm::~TTesmoraGLxForm() {
+  TListViewControl& games = GamesList();
+  games.OnChanging2 = nullptr;
+  games.OnSelectItem = nullptr;
+  games.OnGetImageIndex = nullptr;
+}
+
+void TTesmoraGLxForm::FormCreate(const TStrings& arguments) {
+  try {
+    LogoReplay = false;
+    FView.SetCaption(ProgramTitle);
+    StartHidden = IsMinimizedSwitch(arguments);
+    TestAdminRights();
+    LoadSettings();
+    AskedThisClick = false;
+    FHub = std::make_unique<TFieldHub>(FFrames, FView.DetailsPanel());
+    FHub->OnReloadValues = [this] { ReloadProfile(); };
+    FCards = CreateCards();
+    FillCards();
+    FPrograms = std::make_unique<TrlPrograms>();
+    FillGames();
+  } catch (const EAbort&) {
+  } catch (const std::exception& error) {
+    Messages().ShowMessage(error.what(), TMessageKind::mkError);
+  }
+}
+
+// Only an NT system keeps users from the driver keys; whoever may open the services key
+// for full access may write them.
+void TTesmoraGLxForm::TestAdminRights() {
+  if (Startup().WindowsVersion != wvWindows2000) return;
+  std::unique_ptr<TRegistry> registry = Registry().CreateRegistry();
+  registry->SetRootKey(TRootKey::rkLocalMachine);
+  if (!registry->OpenKey("\\System\\CurrentControlSet\\Services\\", false))
+    Startup().HasAdminRights = false;
+}
+
+void TTesmoraGLxForm::FillCards() {
+  if (!FCards) throw EError("MainUnit: FillCards without a card list");
+  TStrings items;
+  for (int index = 0; index < FCards->Count(); ++index)
+    items.push_back(FieldText(FCards->Cards(index).Device.DeviceString));
+  FView.SetCardItems(items);
+  if (items.empty()) {
+    Messages().ShowMessage(std::string(ProgramTitle) + NoCardText, TMessageKind::mkWarning);
+    FView.TerminateApplication();
+    return;
+  }
+  FView.SetCardIndex(0);
+  DevicesComboChange();
+}
+
+// A card that cannot be loaded says nothing: the box goes back to the hub's card, which is
+// the failed one when the load failed, and the panel area shows that the card is not
+// supported. The same card again loads nothing, so after No the panel must show the
+// reverted values itself.
+void TTesmoraGLxForm::DevicesComboChange() {
+  if (!FCards || FCards->Count() == 0) return;
+  try {
+    const TrlCardConfig* card = &FCards->Cards(FView.CardIndex());
+    SaveChangesPrompt(card == FHub->CurrentCard());
+    FHub->SelectCard(card);
+    AnimateLogo();
+  } catch (...) {
+    FView.SetCardIndex(FCards->IndexOf(FHub->CurrentCard()));
+  }
+}
+
+void TTesmoraGLxForm::DevicesComboKeyDown(int key, TShiftState shift) {
+  if (key != vkI || !shift.Ctrl || !shift.Alt || !FHub || !FHub->CurrentCard()) return;
+  Messages().ShowMessage(Format(HardwareIDText, {FHub->CurrentCard()->HardwareID}),
+                         TMessageKind::mkInformation);
+}
+
+void TTesmoraGLxForm::FormShow() {
+  FView.AcceptDroppedFiles();
+  int version = Startup().WindowsVersion;
+  if (version < wvUnsupported || version > wvWindows2000) version = wvUnsupported;
+  FView.SetStatusText(0, WindowsVersionTexts[version]);
+  if (Startup().ShowAllCards) FView.SetCardDropDownCount(MainLayout::AllCardsDropDownRows);
+  ApplyToolbarStyle();
+  if (!Startup().HasAdminRights)
+    Messages().ShowMessage(Format(RestrictedModeText, {ProgramTitle}), TMessageKind::mkWarning);
+}
+
+bool TTesmoraGLxForm::FormCloseQuery() {
+  try {
+    SaveChangesPrompt(false);
+  } catch (const EAbort&) {
+    return false;
+  }
+  return true;
+}
+
+void TTesmoraGLxForm::FormDestroy() noexcept {
+  try {
+    SaveSettings();
+  } catch (const EAbort&) {
+  } catch (const std::exception& error) {
+    Messages().ShowMessage(error.what(), TMessageKind::mkError);
+  }
+  FPrograms.reset();
+  FCards.reset();
+  FHub.reset();
+}
+
+// The tray icon has no menu while a dialog of this window runs: the window must not come up
+// behind it.
+void TTesmoraGLxForm::ShowApplicationClick() {
+  if (TrayMenuLocks > 0) return;
+  if (!FView.IsApplicationVisible()) {
+    if (!FView.IsFormVisible()) FView.ShowForm();
+    FView.RestoreApplication();
+  }
+  FView.BringApplicationToFront();
+  AnimateLogo();
+}
+
+void TTesmoraGLxForm::Exit1Click() { FView.TerminateApplication(); }
+
+void TTesmoraGLxForm::ApplicationEventsHint(const std::string& hint) {
+  FView.SetStatusText(1, hint);
+}
+
+// Every trigger plays the animation once; triggers during a cycle add exactly one more.
+void TTesmoraGLxForm::AnimateLogo() {
+  if (!FView.IsLogoAnimating())
+    FView.StartLogoAnimation();
+  else
+    LogoReplay = true;
+}
+
+// The logo stops at the end of each cycle unless a trigger came during it.
+void TTesmoraGLxForm::GIFLogoImageWrapAnimation() {
+  if (LogoReplay) {
+    LogoReplay = false;
+    FView.StartLogoAnimation();
+  } else {
+    FView.StopLogoAnimation();
+  }
+}
+
+void TTesmoraGLxForm::GIFLogoImageClick() {
+  TShellCommand command;
+  command.File = HomePageAddress;
+  command.ShowCommand = ShowNoActivate;
+  command.OwnedByMainWindow = true;
+  ShellCalls().Execute(command);
+}
+
+// The New command takes the file instead of asking for one, and forgets it afterwards
+// whatever happened.
+void TTesmoraGLxForm::FilesDropped(const std::string& firstFile) {
+  if (firstFile.empty()) return;
+  FView.BringApplicationToFront();
+  FView.FocusForm();
+  DroppedFile = firstFile;
+  struct TForget {
+    std::string& File;
+    ~TForget() { File.clear(); }
+  } forget{DroppedFile};
+  ExecuteAction(TMainAction::maNew);
+}
+
+}  // namespace tgl

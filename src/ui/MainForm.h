@@ -1,0 +1,152 @@
+#pragma once
+// The logic of the main window TTesmoraGLxForm: it owns the card list, the option hub and
+// the profile list, and decides what creation, a card change, a game selection, the save
+// question, each command, closing and the settings do. It talks to its window through
+// TMainView, to message boxes and the shell through the platform seams; the Win32 window
+// only forwards its events to the handlers below, which carry the names of the window's
+// events.
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "cards/Cards.h"
+#include "config/StringList.h"
+#include "options/FieldHub.h"
+#include "profiles/Programs.h"
+#include "ui/ListViewControl.h"
+#include "ui/MainActions.h"
+#include "ui/MainSettings.h"
+#include "ui/MainView.h"
+
+namespace tgl {
+
+class TFrameRegistry;
+
+class TTesmoraGLxForm {
+public:
+  // The view and the frame registry outlive the form.
+  TTesmoraGLxForm(TMainView& view, const TFrameRegistry& frames);
+  ~TTesmoraGLxForm();
+  TTesmoraGLxForm(const TTesmoraGLxForm&) = delete;
+  TTesmoraGLxForm& operator=(const TTesmoraGLxForm&) = delete;
+
+  // Life of the window. FormCreate takes the program's arguments; an error of a creation
+  // step is shown and skips the steps after it, as it would in any window's creation.
+  void FormCreate(const TStrings& arguments);
+  // False after FormCreate when the program was started with /minimized.
+  bool ShowOnStart() const { return !StartHidden; }
+  void FormShow();
+  // Whether the window may close; asks the save question.
+  bool FormCloseQuery();
+  // Saves the settings and frees the profile list, the card list and the hub. Never raises:
+  // the program must end whatever happens here, so an error is shown and the rest goes on.
+  void FormDestroy() noexcept;
+
+  // Events of the controls.
+  void DevicesComboChange();
+  void DevicesComboKeyDown(int key, TShiftState shift);
+  void GamesListSelectItem(int item, bool selected);
+  void GamesListChanging2(int item, uint32_t oldState, uint32_t newState, TItemChange change,
+                          bool& allowChange);
+  void GamesListMouseDown();
+  // True when the key was used and is not to reach the list.
+  bool GamesListKeyDown(int key, TShiftState shift);
+  void GamesListDblClick();
+  // The icon of a game list item, looked up when the list first shows it.
+  int GamesListGetImageIndex(int item) const;
+  // Before GameListPopup opens; the silent abort cancels it.
+  void GameListPopupPopup();
+  void List1Click(int tag);
+  void ShowApplicationClick();
+  void Exit1Click();
+  void ApplicationEventsHint(const std::string& hint);
+  void GIFLogoImageClick();
+  void GIFLogoImageWrapAnimation();
+  // The first file of a drop on the window; empty when the drop held none.
+  void FilesDropped(const std::string& firstFile);
+  void ShowInstanceMessage() { ShowApplicationClick(); }
+
+  // An action triggered by a button, a menu item or a key: a disabled one does nothing.
+  void ExecuteAction(TMainAction action);
+  const TActionState& ActionState(TMainAction action) const;
+
+  // The commands, each the handler of its action.
+  void OnActionNew();
+  void OnActionEdit();
+  void OnActionExecute();
+  void OnActionDefault();
+  void OnActionRegistry();
+  void OnActionDelete();
+  void AboutActionExecute();
+  void OptionsActionExecute();
+
+  // Operations other windows use.
+  // Asks about unsaved option values: Yes saves them, No reverts them (and shows the
+  // reverted values when `refresh`), Cancel is the silent abort.
+  void SaveChangesPrompt(bool refresh);
+  void ReloadProfile();
+  void StoreProfile();
+  void FillCards();
+  void FillGames();
+  int IconIndexOf(const std::string& path, bool large) const;
+  void LoadSettings();
+  void SaveSettings();
+  void ApplyToolbarStyle();
+  void AnimateLogo();
+
+  TMainSettings& Settings() { return FSettings; }
+  const TMainSettings& Settings() const { return FSettings; }
+  TFieldHub* Hub() const { return FHub.get(); }
+  TrlCards* Cards() const { return FCards.get(); }
+  TrlPrograms* Programs() const { return FPrograms.get(); }
+  // The program file dropped on the window, for the New command; empty otherwise.
+  std::string DroppedFile;
+
+private:
+  class TTrayMenuLock;
+  // The window's own changes of the list's selection: whatever they replace, the window
+  // has decided on it, so the veto lets them pass.
+  class TListSelection {
+  public:
+    explicit TListSelection(bool& selecting) : Selecting(selecting), Outer(selecting) {
+      Selecting = true;
+    }
+    ~TListSelection() { Selecting = Outer; }
+    TListSelection(const TListSelection&) = delete;
+    TListSelection& operator=(const TListSelection&) = delete;
+
+  private:
+    bool& Selecting;
+    bool Outer;
+  };
+
+  TListViewControl& GamesList() const { return FView.GamesList(); }
+  void SetAction(TMainAction action, bool enabled, const std::string& caption, int imageIndex);
+  void SetActionEnabled(TMainAction action, bool enabled);
+  // The profile of the selected game list item, or nullptr when none is selected.
+  TrlProgramConfig* SelectedProfile() const;
+  // Selects a game list item for the window's own reasons: no save question is asked.
+  void SelectGame(int index);
+  // Asks a confirmation with OK and Cancel when `confirm`; false when the answer was not OK.
+  static bool Confirmed(bool confirm, const char* question);
+  void TestAdminRights();
+  void ApplyOnRun();
+
+  TMainView& FView;
+  const TFrameRegistry& FFrames;
+  TMainSettings FSettings;
+  std::array<TActionState, MainActionCount> FActions;
+  std::unique_ptr<TFieldHub> FHub;
+  std::unique_ptr<TrlCards> FCards;
+  std::unique_ptr<TrlPrograms> FPrograms;
+  bool StartHidden = false;
+  bool LogoReplay = false;
+  // The save question was asked during the current mouse or key press on the game list.
+  bool AskedThisClick = false;
+  // The window changes the list's selection itself; the veto lets it.
+  bool SelectingGame = false;
+  int TrayMenuLocks = 0;
+};
+
+}  // namespace tgl

@@ -1,0 +1,26 @@
+#pragma once
+// The texts of the main window's message boxes, exactly as users know them. In them "\r"
+// starts a new line.
+namespace tgl {
+
+inline constexpr const char* NoCardText =
+    " didn't found any videocard on your system.\rYour have no videocard!?!";
+inline constexpr const char* HardwareIDText = "Hardware ID is : %s";
+inline constexpr const char* RestrictedModeText =
+    "%s is running in restricted mode.\rYou can only edit settings but couldn't apply them.\r"
+    "To be able to apply settings you must enter Windows with Administrator like rights.";
+inline constexpr const char* SaveChangesText =
+    "Do you want to save changes (overwise changes will be reverted)? ";
+inline constexpr const char* DeleteProfileText = "Delete game profile?";
+inline constexpr const char* UploadDefaultText = "Upload default settings?";
+inline constexpr const char* UploadRegistryText = "Upload current settings from registry?";
+inline constexpr const char* RunRestrictedText =
+    "Custom configuration couldn't be applied to registry.\rRun anyway?";
+inline constexpr const char* RunFailedText = "Some error occured during application execution";
+inline constexpr const char* NoGamesAssertion = "GamesList should contains some items";
+
+// Panel 0 of the status bar, by WindowsVersion.
+inline constexpr const char* WindowsVersionTexts[] = {
+    "not supported Windows version", "Windows 95", "Windows 98", "Windows Me", "Windows 2000"};
+
+}  // namespace tgl

@@ -1,0 +1,97 @@
+#pragma once
+// The main window as plain fields, for the tests of its logic: what the logic showed, and
+// the headless game list and details panel. ShowForm raises FormShow the first time, as
+// the window does, through OnFormShow; the logo's cycles end when a test says so.
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "support/HeadlessControls.h"
+#include "support/HeadlessListView.h"
+#include "ui/MainView.h"
+
+namespace tgl::test {
+
+class TFakeMainView : public TMainView {
+public:
+  TFramePanel& DetailsPanel() override { return Panel; }
+  TListViewControl& GamesList() override { return Games; }
+
+  void SetCaption(const std::string& caption) override { Caption = caption; }
+  void SetGameTitle(const std::string& title) override { GameTitle = title; }
+  void SetStatusText(int panel, const std::string& text) override { StatusTexts.at(panel) = text; }
+
+  void SetCardItems(const TStrings& items) override {
+    CardItems = items;
+    CardIndexShown = -1;
+  }
+  int CardIndex() const override { return CardIndexShown; }
+  void SetCardIndex(int index) override {
+    CardIndexShown = index >= 0 && index < static_cast<int>(CardItems.size()) ? index : -1;
+  }
+  void SetCardDropDownCount(int rows) override { CardDropDownRows = rows; }
+
+  void ShowAction(TMainAction action, const TActionState& state) override {
+    Actions.at(static_cast<size_t>(action)) = state;
+  }
+  void SetGamePopupItemsEnabled(bool enabled) override { GamePopupItemsEnabled = enabled; }
+  void CheckViewStyleItem(int tag) override { CheckedViewStyleTag = tag; }
+  void ArrangeToolbars(bool generic, int height) override {
+    GenericToolbarShown = generic;
+    ToolbarPanelHeight = height;
+  }
+  void SetMenuImages(bool visible) override { MenuImages = visible; }
+  void AcceptDroppedFiles() override { AcceptsFiles = true; }
+
+  bool IsApplicationVisible() const override { return FormVisible && !Minimized; }
+  bool IsFormVisible() const override { return FormVisible; }
+  void ShowForm() override;
+  void RestoreApplication() override { Minimized = false; }
+  void MinimizeApplication() override { Minimized = true; }
+  void BringApplicationToFront() override { ++BroughtToFront; }
+  void FocusForm() override { ++Focused; }
+  void CloseForm() override { CloseRequested = true; }
+  void TerminateApplication() override { Terminated = true; }
+
+  void SetTrayMenu(bool present) override { TrayMenu = present; }
+  bool IsLogoAnimating() const override { return LogoAnimating; }
+  void StartLogoAnimation() override {
+    LogoAnimating = true;
+    ++LogoStarts;
+  }
+  void StopLogoAnimation() override { LogoAnimating = false; }
+  void ShowAboutBox() override;
+
+  THeadlessPanel Panel;
+  THeadlessListView Games;
+  std::function<void()> OnFormShow;
+  // Runs while the about box is open.
+  std::function<void()> WhileAboutBoxOpen;
+
+  std::string Caption;
+  std::string GameTitle;
+  std::array<std::string, 2> StatusTexts;
+  TStrings CardItems;
+  int CardIndexShown = -1;
+  int CardDropDownRows = 8;
+  std::array<TActionState, MainActionCount> Actions;
+  bool GamePopupItemsEnabled = true;
+  int CheckedViewStyleTag = 0;
+  bool GenericToolbarShown = false;
+  int ToolbarPanelHeight = 0;
+  bool MenuImages = false;
+  bool AcceptsFiles = false;
+  bool FormVisible = false;
+  bool Minimized = false;
+  int BroughtToFront = 0;
+  int Focused = 0;
+  bool CloseRequested = false;
+  bool Terminated = false;
+  bool TrayMenu = true;
+  bool LogoAnimating = false;
+  int LogoStarts = 0;
+  int AboutBoxesShown = 0;
+};
+
+}  // namespace tgl::test

@@ -1,0 +1,438 @@
+// The main window of the real TesmoraGL.exe under Wine: the card box and the tuning panel,
+// the game list with the save question, Run, the start hidden in the tray and a second
+// start, closing. Wine's own display adapter (PCI\VEN_0000&DEV_0000) is unknown to the
+// embedded catalogue; a Cards.CFG in the program folder makes it a GeForce.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <memory>
+#include <sstream>
+#include <thread>
+
+#include "WineHarness.h"
+#include "Windows95Registry.h"
+
+namespace tgl::wine {
+namespace {
+
+const char* const Form = "TTesmoraGLxForm";
+const int ExitTimeout = 30;
+const char* const RunCommand = "101";  // the command of ExecuteAction's buttons
+const char* const PalettedCheck = "145";  // option "DX 8bit textures", on the first page
+
+const std::string WineGeForceCatalogue =
+    "[Idents]\r\nVEN_0000&DEV_0000=GeForce\r\n[Files]\r\nGeForce=GeForce\r\n";
+const std::string SaveQuestion =
+    "Do you want to save changes (overwise changes will be reverted)? ";
+
+struct TItem {
+  std::string Text;
+  bool Selected = false;
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+  ~MainWindowTest() override {
+    Program.reset();
+    // They exist on no Windows that Wine pretends to be but Windows 95.
+    if (Windows95DevicesImported) ImportRegistry(RemoveWindows95Devices);
+    RunReg({"delete", "HKCU\\Software\\Wine", "/v", "Version", "/f"});
+  }
+
+  void Start(const std::vector<std::string>& arguments = {}) {
+    Program = std::make_unique<TWineProcess>(Folder.Exe(), arguments, Folder.Path());
+  }
+  void StartShown(const std::vector<std::string>& arguments = {}) {
+    Start(arguments);
+    TRunResult shown = RunDriver({"shown", Form, "30000"});
+    ASSERT_EQ(shown.ExitCode, 0) << shown.Output;
+  }
+  std::optional<int> WaitForExit() { return Program->Wait(ExitTimeout); }
+
+  void ImportRegistry(const std::string& text) {
+    Folder.Write("import.reg", text);
+    TRunResult result =
+        RunWine("regedit", {"/s", WindowsPath(Folder.Path() + "import.reg")}, Folder.Path(), 60);
+    ASSERT_EQ(result.ExitCode, 0);
+  }
+
+  static std::vector<TItem> Items() {
+    std::vector<TItem> items;
+    for (const std::string& line : OutputLines(RunDriver({"items", Form}).Output)) {
+      std::istringstream fields(line);
+      std::string word, index, state;
+      fields >> word >> index >> state;
+      if (word != "ITEM") continue;
+      size_t text = line.find(" text=");
+      items.push_back({line.substr(text + 6), (std::stoi(state.substr(6)) & 2) != 0});
+    }
+    return items;
+  }
+  static int IndexOf(const std::string& text) {
+    std::vector<TItem> items = Items();
+    for (size_t index = 0; index < items.size(); ++index)
+      if (items[index].Text == text) return static_cast<int>(index);
+    return -1;
+  }
+  static std::string Selected() {
+    for (const TItem& item : Items())
+      if (item.Selected) return item.Text;
+    return "<none>";
+  }
+  // Polls, with a bound, until the game list shows `text` selected.
+  static bool WaitSelected(const std::string& text) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      if (Selected() == text) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return false;
+  }
+  static void Select(const std::string& text) {
+    int index = IndexOf(text);
+    ASSERT_GE(index, 0) << text;
+    ASSERT_EQ(RunDriver({"select", Form, std::to_string(index)}).ExitCode, 0);
+  }
+  static std::string Answer(const std::string& button) {
+    TRunResult result = RunDriver({"answer", "20000", button});
+    return result.Output.rfind("TEXT ", 0) == 0 ? OutputLines(result.Output)[0].substr(5)
+                                                : "<no message box>";
+  }
+  // The tree line of the first window of that class and ID.
+  static std::string WindowLine(const std::string& className, int id = -1) {
+    for (const std::string& line : OutputLines(RunDriver({"tree", Form, "20000"}).Output)) {
+      std::istringstream fields(line);
+      std::string depth, kind, idField;
+      fields >> depth >> kind >> idField;
+      if (kind == className && (id < 0 || idField == "id=" + std::to_string(id))) return line;
+    }
+    return "<none>";
+  }
+  static std::string TextOf(const std::string& line) {
+    size_t text = line.find(" text=");
+    return text == std::string::npos ? "" : line.substr(text + 6);
+  }
+  // The GeForce values of a profile in Games.CFG, read back as the program wrote them.
+  std::string GamesFile() const { return Folder.Read("Games.CFG"); }
+  bool Holds(const std::string& text) const { return GamesFile().find(text) != std::string::npos; }
+
+  TProgramFolder Folder;
+  std::unique_ptr<TWineProcess> Program;
+  bool Windows95DevicesImported = false;
+};
+
+TEST_F(MainWindowTest, StatusBarNamesTheEmulatedWindows) {
+  // Windows 95 has no EnumDisplayDevicesA: its adapters are found in HKEY_DYN_DATA.
+  ImportRegistry(Windows95Devices);
+  Windows95DevicesImported = true;
+  const std::pair<const char*, const char*> cases[] = {{"win95", "Windows 95"},
+                                                       {"win98", "Windows 98"},
+                                                       {"winme", "Windows Me"},
+                                                       {"win2k", "Windows 2000"}};
+  for (const auto& [version, text] : cases) {
+    SCOPED_TRACE(version);
+    SetWindowsVersion(version);
+    StartShown();
+    EXPECT_EQ(TextOf(WindowLine("msctls_statusbar32")), text);
+    EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
+    EXPECT_EQ(WaitForExit(), 0);
+  }
+}
+
+TEST_F(MainWindowTest, SettingsThatCannotBeSavedAreShownOnceAndTheProgramStillEnds) {
+  SetWindowsVersion("win98");
+  StartShown();
+  // A read-only Games.CFG is never written.
+  Folder.Write("Games.CFG", "[Arena]\r\nPath=C:\\Arena.exe\r\n");
+  ASSERT_EQ(::chmod((Folder.Path() + "Games.CFG").c_str(), 0444), 0);
+  ASSERT_EQ(RunDriver({"close", Form}).ExitCode, 0);
+  EXPECT_EQ(Answer("ok"), "Unable to write to " + WindowsPath(Folder.Path()) + "Games.CFG");
+  EXPECT_EQ(WaitForExit(), 0);
+  EXPECT_EQ(RunDriver({"msgbox", "1000"}).ExitCode, 2) << "no second message";
+
+  // The instance mutex is free again: the next start is a first instance.
+  ASSERT_EQ(::chmod((Folder.Path() + "Games.CFG").c_str(), 0644), 0);
+  StartShown();
+  EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
+  EXPECT_EQ(WaitForExit(), 0);
+}
+
+TEST_F(MainWindowTest, AnUnknownAdapterIsListedAndShowsTheNoticeInsteadOfAPanel) {
+  SetWindowsVersion("win98");
+  Folder.Write("Games.CFG", "[zork]\r\n[Abe]\r\n[Zap]\r\n[1942]\r\n");
+  StartShown();
+  // Sorted as lstrcmpA sorts: letter case counts last; the Default entry first.
+  std::vector<std::string> titles;
+  for (const TItem& item : Items()) titles.push_back(item.Text);
+  EXPECT_EQ(titles, (std::vector<std::string>{" Default ", "1942", "Abe", "Zap", "zork"}));
+  EXPECT_EQ(Selected(), " Default ");
+  std::vector<std::string> cards = OutputLines(RunDriver({"cards", Form}).Output);
+  ASSERT_EQ(cards.size(), 1u);
+  EXPECT_EQ(cards[0].rfind("CARD 0 selected=1 ", 0), 0u) << cards[0];
+  EXPECT_EQ(TextOf(WindowLine("TglNotice")),
+            "Your videocard isn't supported by \\rTesmora Game Launcher");
+  EXPECT_EQ(WindowLine("SysTabControl32"), "<none>") << "no tuning panel";
+  EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
+  EXPECT_EQ(WaitForExit(), 0);
+}
+
+TEST_F(MainWindowTest, ShowAllCardsListsTheCatalogueAndTheGeForceShowsItsDefaults) {
+  SetWindowsVersion("win98");
+  Folder.Write("Games.CFG", "[%%Configuration]\r\nShowAllCards=1\r\n");
+  StartShown();
+  std::vector<std::string> cards = OutputLines(RunDriver({"cards", Form}).Output);
+  ASSERT_EQ(cards.size(), 10u);
+  EXPECT_EQ(cards[9], "CARD 9 selected=0 _GeForce");
+
+  ASSERT_EQ(RunDriver({"pick", Form, "9"}).ExitCode, 0);
+  std::string antialiasing = "<none>";
+  for (int attempt = 0; attempt < 100 && antialiasing == "<none>"; ++attempt)
+    antialiasing = WindowLine("Button", 200);
+  EXPECT_NE(antialiasing.find("state=check=0"), std::string::npos) << antialiasing;
+  EXPECT_NE(WindowLine("Button", 144).find("state=check=1"), std::string::npos);
+  EXPECT_NE(WindowLine("Button", 122).find("state=check=1"), std::string::npos);
+  EXPECT_NE(WindowLine("ComboBox", 201).find("selected=1"), std::string::npos);
+  EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
+  EXPECT_EQ(WaitForExit(), 0);
+  EXPECT_TRUE(Holds("ShowAllCards=1\r\n")) << "never rewritten, kept";
+}
+
+TEST_F(MainWindowTest, TheSaveQuestionSavesRevertsOrKeepsTheEdits) {
+  SetWindowsVersion("win98");
+  Folder.Write("Cards.CFG", WineGeForceCatalogue);
+  Folder.Write("Games.CFG", "[Arena]\r\nPath=C:\\Arena.exe\r\n[Quake]\r\nPath=C:\\Quake.exe\r\n");
+  StartShown();
+  Select("Arena");
+  ASSERT_TRUE(WaitSelected("Arena"));
+
+  // Yes: the edit of Arena is saved, Quake comes.
+  ASSERT_EQ(RunDriver({"click", Form, "Button", PalettedCheck}).ExitCode, 0);
+  Select("Quake");
+  EXPECT_EQ(Answer("yes"), SaveQuestion);
+  EXPECT_TRUE(WaitSelected("Quake"));
+  EXPECT_TRUE(Holds("[%Arena_GeForce%]")) << GamesFile();
+  EXPECT_TRUE(Holds("DX 8bit textures=1")) << GamesFile();
+
+  // No: Quake's edit is dropped, Arena comes with its saved value.
+  ASSERT_EQ(RunDriver({"click", Form, "Button", PalettedCheck}).ExitCode, 0);
+  Select("Arena");
+  EXPECT_EQ(Answer("no"), SaveQuestion);
+  EXPECT_TRUE(WaitSelected("Arena"));
+  EXPECT_FALSE(Holds("[%Quake_GeForce%]")) << GamesFile();
+  EXPECT_NE(WindowLine("Button", 145).find("state=check=1"), std::string::npos);
+
+  // Cancel: Arena stays, with its edit, and nothing is written.
+  ASSERT_EQ(RunDriver({"click", Form, "Button", PalettedCheck}).ExitCode, 0);
+  std::string before = GamesFile();
+  Select("Quake");
+  EXPECT_EQ(Answer("cancel"), SaveQuestion);
+  EXPECT_TRUE(WaitSelected("Arena"));
+  EXPECT_NE(WindowLine("Button", 145).find("state=check=0"), std::string::npos);
+  EXPECT_EQ(GamesFile(), before);
+
+  // Closing asks too: Cancel keeps the window, Yes saves and ends.
+  ASSERT_EQ(RunDriver({"close", Form}).ExitCode, 0);
+  EXPECT_EQ(Answer("cancel"), SaveQuestion);
+  EXPECT_EQ(RunDriver({"shown", Form, "5000"}).ExitCode, 0);
+  ASSERT_EQ(RunDriver({"close", Form}).ExitCode, 0);
+  EXPECT_EQ(Answer("yes"), SaveQuestion);
+  EXPECT_EQ(WaitForExit(), 0);
+  EXPECT_TRUE(Holds("DX 8bit textures=0")) << GamesFile();
+}
+
+// Run and Apply write the driver's keys of Wine's adapter: its DeviceKey, as cardprobe.exe
+// reports it, followed by the GeForce's key.
+class RunTest : public MainWindowTest {
+protected:
+  RunTest() {
+    SetWindowsVersion("win98");
+    Folder.Write("Cards.CFG", WineGeForceCatalogue);
+    Folder.Write("marker.exe", ReadBytes(ExeDir() + "/marker.exe"));
+    Folder.Write("cardprobe.exe", ReadBytes(ExeDir() + "/cardprobe.exe"));
+    TRunResult probe = RunWine(Folder.Path() + "cardprobe.exe", {}, Folder.Path(), 60);
+    std::vector<std::string> lines = OutputLines(probe.Output);
+    std::vector<std::string> fields;
+    if (lines.size() >= 2) {
+      std::istringstream card(lines[1]);
+      for (std::string field; std::getline(card, field, '|');) fields.push_back(field);
+    }
+    const std::string machine = "\\Registry\\Machine\\";
+    if (fields.size() == 7 && fields[5].rfind(machine, 0) == 0)
+      OpenGLKey = "HKLM\\" + fields[5].substr(machine.size()) + "\\NVidia\\OpenGL";
+    RunReg({"delete", OpenGLKey, "/f"});
+  }
+
+  // The data of a value as reg.exe prints it ("0x2"); empty when it is missing.
+  std::string RegistryValue(const std::string& name) const {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+      TRunResult result = RunWine("reg", {"query", OpenGLKey, "/v", name}, Folder.Path(), 30);
+      if (!result.ExitCode) continue;
+      for (const std::string& line : OutputLines(result.Output)) {
+        size_t type = line.find("REG_DWORD");
+        if (type != std::string::npos) return std::string(TrimmedAfter(line, type + 9));
+      }
+      return "";
+    }
+    return "<reg.exe did not answer>";
+  }
+  static std::string TrimmedAfter(const std::string& line, size_t position) {
+    size_t start = line.find_first_not_of(" \t", position);
+    return start == std::string::npos ? "" : line.substr(start);
+  }
+
+  // marker.txt, once the marker program has written it; empty when it never ran.
+  std::string WaitForMarker() const {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      std::string text = Folder.Read("marker.txt");
+      if (text.find("\r\nCWD ") != std::string::npos) return text;
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return "";
+  }
+
+  std::string OpenGLKey = "<no adapter>";
+};
+
+TEST_F(RunTest, RunWritesTheGamesValuesStartsItInItsFolderAndThenDoesWhatOnRunSays) {
+  ASSERT_NE(OpenGLKey, "<no adapter>");
+  for (int onRun : {0, 1, 2}) {
+    SCOPED_TRACE("OnRun " + std::to_string(onRun));
+    ::unlink((Folder.Path() + "marker.txt").c_str());
+    Folder.Write("Games.CFG", "[%%Configuration]\r\nOnRun=" + std::to_string(onRun) +
+                                  "\r\n[Marker]\r\nPath=" + WindowsPath(Folder.Path()) +
+                                  "marker.exe\r\nParameters=-x \"a b\"\r\n"
+                                  "[%Marker_GeForce%]\r\nGL Antialiasing Quality=" +
+                                  std::to_string(onRun) + "\r\n");
+    StartShown();
+    Select("Marker");
+    ASSERT_TRUE(WaitSelected("Marker"));
+    ASSERT_EQ(RunDriver({"button", Form, RunCommand}).ExitCode, 0);
+
+    std::string marker = WaitForMarker();
+    EXPECT_NE(marker.find("marker.exe\" -x \"a b\"\r\n"), std::string::npos) << marker;
+    std::string folder = WindowsPath(Folder.Path());
+    folder.pop_back();
+    EXPECT_NE(marker.find("\r\nCWD " + folder + "\r\n"), std::string::npos) << marker;
+    EXPECT_EQ(RegistryValue("FSAAQuality"), "0x" + std::to_string(onRun));
+
+    if (onRun == 2) {
+      EXPECT_EQ(WaitForExit(), 0);
+      continue;
+    }
+    TRunResult window = RunDriver({"window", Form, "5000"});
+    EXPECT_NE(window.Output.find(onRun == 0 ? "visible=1 iconic=0" : "visible=0 iconic=1"),
+              std::string::npos)
+        << window.Output;
+    EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
+    EXPECT_EQ(WaitForExit(), 0);
+  }
+}
+
+TEST_F(RunTest, EnterOnTheDefaultEntryAppliesAndStartsNothing) {
+  ASSERT_NE(OpenGLKey, "<no adapter>");
+  Folder.Write("Games.CFG", "[%%Default%_GeForce%]\r\nGL Antialiasing Quality=2\r\n");
+  StartShown();
+  ASSERT_TRUE(WaitSelected(" Default "));
+  ASSERT_EQ(RunDriver({"listkey", Form, "13"}).ExitCode, 0);
+  std::string value;
+  for (int attempt = 0; attempt < 20 && value != "0x2"; ++attempt) value = RegistryValue("FSAAQuality");
+  EXPECT_EQ(value, "0x2");
+  EXPECT_EQ(RunDriver({"shown", Form, "5000"}).ExitCode, 0) << "Apply neither minimises nor ends";
+  EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
+  EXPECT_EQ(WaitForExit(), 0);
+}
+
+// The tray icon's menu opens on a right click while the window is away: the driver posts
+// the icon's callback message as the shell would.
+class TrayTest : public MainWindowTest {
+protected:
+  static std::string Drive(const std::vector<std::string>& arguments) {
+    std::string output = RunDriver(arguments).Output;
+    while (!output.empty() && (output.back() == '\n' || output.back() == '\r')) output.pop_back();
+    return output;
+  }
+  static void OpenTrayMenu() {
+    ASSERT_EQ(Drive({"post", TrayClass, TrayCallback, "1", RightButtonUp}), "DONE");
+    ASSERT_EQ(Drive({"popupmenu", "20000"}).rfind("MENU at=", 0), 0u);
+  }
+  static bool MenusClosed() {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      if (Drive({"menus"}) == "MENUS 0") return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return false;
+  }
+  static constexpr const char* TrayClass = "TglTrayIcon";
+  static constexpr const char* TrayCallback = "0x8001";  // WM_APP + 1
+  static constexpr const char* RightButtonUp = "0x205";
+  static constexpr const char* LeftDoubleClick = "0x203";
+};
+
+TEST_F(TrayTest, TheTrayMenuShowsTheHiddenWindowAndExitEndsWithoutTheQuestion) {
+  SetWindowsVersion("win98");
+  Folder.Write("Cards.CFG", WineGeForceCatalogue);
+  Start({"/minimized"});
+  ASSERT_EQ(Drive({"trayicons", "1", "30000"}), "TRAYICONS 1");
+  EXPECT_NE(Drive({"window", Form, "5000"}).find("visible=0"), std::string::npos);
+
+  OpenTrayMenu();
+  ASSERT_EQ(Drive({"menukeys", "s"}), "DONE");  // Show Game Launcher
+  ASSERT_EQ(RunDriver({"shown", Form, "20000"}).ExitCode, 0);
+  EXPECT_EQ(TextOf(WindowLine("msctls_statusbar32")), "Windows 98");
+
+  // Edited values, then Exit from the tray: no question, the edits are lost, the settings
+  // are saved, and the icon goes.
+  ASSERT_EQ(RunDriver({"click", Form, "Button", PalettedCheck}).ExitCode, 0);
+  ASSERT_EQ(RunDriver({"minimize", Form}).ExitCode, 0);
+  OpenTrayMenu();
+  ASSERT_EQ(Drive({"menukeys", "x"}), "DONE");
+  EXPECT_EQ(WaitForExit(), 0);
+  EXPECT_EQ(RunDriver({"msgbox", "1000"}).ExitCode, 2) << "no question";
+  EXPECT_FALSE(Holds("DX 8bit textures")) << GamesFile();
+  EXPECT_TRUE(Holds("[%%Configuration]\r\nConfirmSaving=1\r\n")) << GamesFile();
+  EXPECT_EQ(Drive({"trayicons", "0", "20000"}), "TRAYICONS 0");
+}
+
+TEST_F(TrayTest, WhileTheAboutBoxIsOpenTheTrayIconHasNoMenuAndCannotShowTheWindow) {
+  SetWindowsVersion("win98");
+  Start({"/minimized"});
+  ASSERT_EQ(Drive({"trayicons", "1", "30000"}), "TRAYICONS 1");
+  OpenTrayMenu();
+  ASSERT_EQ(Drive({"menukeys", "a"}), "DONE");  // About
+  ASSERT_EQ(Drive({"shown", "#32770", "20000"}).rfind("WINDOW", 0), 0u);
+  EXPECT_EQ(Drive({"send", TrayClass, TrayCallback, "1", RightButtonUp, "10000"}), "RESULT 0");
+  EXPECT_EQ(Drive({"menus"}), "MENUS 0");
+  EXPECT_EQ(Drive({"send", TrayClass, TrayCallback, "1", LeftDoubleClick, "10000"}), "RESULT 0");
+  EXPECT_NE(Drive({"window", Form, "5000"}).find("visible=0"), std::string::npos);
+
+  // The box closed: the menu is back, and a double click shows the window.
+  EXPECT_EQ(Drive({"postkey", "#32770", "27"}), "DONE");
+  ASSERT_TRUE(MenusClosed());
+  std::string shown;
+  for (int attempt = 0; attempt < 50 && shown.rfind("WINDOW", 0) != 0; ++attempt) {
+    Drive({"send", TrayClass, TrayCallback, "1", LeftDoubleClick, "10000"});
+    shown = Drive({"shown", Form, "200"});
+  }
+  EXPECT_EQ(shown.rfind("WINDOW", 0), 0u) << shown;
+  EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
+  EXPECT_EQ(WaitForExit(), 0);
+}
+
+TEST_F(MainWindowTest, MinimizedStartsHiddenAndASecondStartShowsIt) {
+  SetWindowsVersion("win98");
+  Start({"/MINIMIZED"});
+  TRunResult window = RunDriver({"window", Form, "30000"});
+  ASSERT_EQ(window.ExitCode, 0) << window.Output;
+  EXPECT_NE(window.Output.find("visible=0"), std::string::npos) << window.Output;
+
+  EXPECT_EQ(RunWine(Folder.Exe(), {}, Folder.Path(), ExitTimeout).ExitCode, 0);
+  TRunResult shown = RunDriver({"shown", Form, "10000"});
+  EXPECT_EQ(shown.ExitCode, 0) << shown.Output;
+  EXPECT_EQ(TextOf(WindowLine("msctls_statusbar32")), "Windows 98") << "shown for the first time";
+  EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
+  EXPECT_EQ(WaitForExit(), 0);
+}
+
+}  // namespace
+}  // namespace tgl::wine
