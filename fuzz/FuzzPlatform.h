@@ -49,6 +49,8 @@ private:
   class TSilentMessages : public TMessages {
   public:
     void ShowMessage(const std::string&, TMessageKind) override {}
+    // Every question is turned down, as a user who closes the box would.
+    TAnswer Ask(const std::string&, TQuestionButtons, TMessageKind) override { return TAnswer::anCancel; }
   };
   class TDesktop : public TShellFolders {
   public:
