@@ -2,7 +2,8 @@
 # Runs fuzz targets built by fuzz/build.sh one after another, each for SECONDS (600 unless
 # told), at the lowest priority, and prints one line per target: executions, seconds,
 # corpus size, and whether it found anything. A finding stops the run; libFuzzer leaves the
-# input as build/fuzz/findings/<target>/crash-*.
+# input as build/fuzz/findings/<target>/crash-*. An input that runs over 60 s counts as a
+# finding (a hang); less would report stalls of a busy shared machine.
 #
 #   fuzz/run.sh [-t SECONDS] [TARGET...]     every target when none is named
 #   fuzz/run.sh --merge [TARGET...]          minimises the committed corpora: what the runs
@@ -34,7 +35,7 @@ run_target() {
   mkdir -p "$work" "$findings" build/fuzz/logs
   local start=$SECONDS
   # shellcheck disable=SC2046
-  if ! nice -n 19 "$bin/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2560 \
+  if ! nice -n 19 "$bin/$target" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2560 \
       -print_final_stats=1 -artifact_prefix="$findings/" "$work" $(folders_of "$target") \
       >"$log" 2>&1; then
     echo "$target: FINDING after $((SECONDS - start)) s, see $log and $findings/"
