@@ -21,7 +21,7 @@ RUN_PREFIX = $(CURDIR)/build/wineprefix-run-$(TARGET)
 DEMO_FOLDER = $(CURDIR)/build/demo-$(TARGET)
 XVFB := xvfb-run -a -s "-screen 0 1024x768x24"
 
-.PHONY: run test bench deps start check native win64 win32 clean
+.PHONY: run test bench bench-wine bench-wine-run dist sanitize deps start check native win64 win32 clean
 
 run: deps
 	@$(MAKE) --no-print-directory start TARGET=$$(tools/wine-target)
@@ -38,6 +38,7 @@ start: $(PRESET)
 
 # The i686 build is always built: it is what users get, and its imports are checked.
 check: win32 $(PRESET) native
+	tools/make-dist --for-tests $(if $(filter x86_64,$(TARGET)),--amd64 build/win64)
 	@echo "End-to-end tests: build/$(PRESET)/TesmoraGL.exe ($(TARGET)) under $(WINE), WINEARCH=$(WINEARCH)"
 	$(XVFB) ctest --test-dir build/native --output-on-failure -j$(JOBS)
 
@@ -46,10 +47,28 @@ bench: deps
 	cmake --build build/bench --target tgl_bench -j$(JOBS)
 	build/bench/bench/tgl_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
+# The packages, from the i686 release build: build/dist/TesmoraGL-<version>.zip and
+# TesmoraGL-<version>-setup.exe (NSIS), checked to load on Windows 98 SE and 2000.
+dist: deps win32
+	tools/make-dist
+
+# The store against the Windows profile functions under Wine, and the start-up time.
+bench-wine: deps
+	@$(MAKE) --no-print-directory bench-wine-run TARGET=$$(tools/wine-target)
+
+bench-wine-run: $(PRESET)
+	tools/bench-wine build/$(PRESET) $(WINE) $(WINEARCH) 5
+
 native:
 	cmake --preset native -DTGL_E2E_DIR=$(CURDIR)/build/$(PRESET) -DTGL_WINE_LOADER=$(WINE) \
 	  -DTGL_WINEARCH=$(WINEARCH) -DTGL_WIN32_DIR=$(CURDIR)/build/win32
 	cmake --build --preset native -j$(JOBS)
+
+# The core's unit tests and the fuzz corpora under AddressSanitizer and UBSan.
+sanitize:
+	cmake --preset sanitize
+	cmake --build --preset sanitize -j$(JOBS)
+	ctest --test-dir build/sanitize --output-on-failure -j$(JOBS)
 
 win64:
 	cmake --preset win64
@@ -76,6 +95,8 @@ deps:
 	command -v xvfb-run >/dev/null || missing="$$missing xvfb xauth"; \
 	[ -e /usr/include/stb/stb_image.h ] || missing="$$missing libstb-dev"; \
 	/usr/bin/python3 -c 'import PIL' 2>/dev/null || missing="$$missing python3-pil"; \
+	command -v makensis >/dev/null || missing="$$missing nsis"; \
+	command -v zip >/dev/null || missing="$$missing zip"; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
 	  if [ "$$(id -u)" != 0 ]; then echo "run as root, or install:$$missing"; exit 1; fi; \

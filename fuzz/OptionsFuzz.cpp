@@ -38,9 +38,9 @@ public:
   bool FileExists(const std::string& path) const override { return HasFile && path == FuzzFile; }
   bool PathExists(const std::string& path) const override { return FileExists(path); }
   bool IsReadOnly(const std::string& path) const override { return FileExists(path); }
-  std::optional<std::string> ReadFile(const std::string& path, size_t maxBytes) const override {
-    if (!FileExists(path)) return std::nullopt;
-    return std::string(Text.substr(0, maxBytes));
+  bool ReadFileInto(const std::string& path, size_t maxBytes, std::string& content) const override {
+    content.assign(FileExists(path) ? Text.substr(0, maxBytes) : std::string_view());
+    return FileExists(path);
   }
   void WriteFile(const std::string& path, std::string_view) override {
     throw EError("Cannot create file " + path);

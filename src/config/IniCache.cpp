@@ -1,6 +1,7 @@
 #include "config/IniCache.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tgl {
 
@@ -17,14 +18,17 @@ void TIniCache::Insert(TEntry entry) {
 std::shared_ptr<const TIniDocument> TIniCache::Document(const std::string& path, std::string text) {
   auto found = Lookup(path);
   if (found != Entries.end()) {
-    if (found->Text == text) {
+    if (*found->Text == text) {
       std::rotate(Entries.begin(), found, found + 1);
+      ReadBuffer = std::move(text);
       return Entries.front().Document;
     }
     Entries.erase(found);
   }
-  auto document = std::make_shared<TIniDocument>(text);
-  Insert({path, std::move(text), document});
+  // The document and the entry share the one copy of the text.
+  auto shared = std::make_shared<const std::string>(std::move(text));
+  auto document = std::make_shared<TIniDocument>(shared);
+  Insert({path, std::move(shared), document});
   return document;
 }
 
@@ -33,7 +37,7 @@ std::shared_ptr<TIniDocument> TIniCache::Editable(const std::string& path,
   std::shared_ptr<TIniDocument> document;
   auto found = Lookup(path);
   if (found != Entries.end()) {
-    if (found->Text == text) document = std::move(found->Document);
+    if (*found->Text == text) document = std::move(found->Document);
     Entries.erase(found);
   }
   if (!document) return std::make_shared<TIniDocument>(text);
@@ -45,7 +49,7 @@ std::shared_ptr<TIniDocument> TIniCache::Editable(const std::string& path,
 void TIniCache::Keep(const std::string& path, std::string text,
                      std::shared_ptr<TIniDocument> document) {
   Forget(path);
-  Insert({path, std::move(text), std::move(document)});
+  Insert({path, std::make_shared<const std::string>(std::move(text)), std::move(document)});
 }
 
 void TIniCache::Forget(const std::string& path) {

@@ -1,6 +1,7 @@
 #include "config/IniDocument.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <utility>
 
 #include "app/TextUtils.h"
@@ -34,6 +35,20 @@ std::string HeaderLine(std::string_view name) {
 
 bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
 
+// The end of the line that starts at `start`: its first CR or LF, or the end of the text.
+size_t LineEnd(const char* data, size_t start, size_t size) {
+  size_t i = start;
+  // Every byte above CR is a byte of the line: one comparison for nearly all of them.
+  while (i < size && (static_cast<unsigned char>(data[i]) > '\r' || !IsLineBreak(data[i]))) ++i;
+  return i;
+}
+
+// Where the next line starts after the line break at `end` (CR LF, LF or CR).
+size_t NextLineStart(const char* data, size_t end, size_t size) {
+  if (end >= size) return size;
+  return end + (data[end] == '\r' && end + 1 < size && data[end + 1] == '\n' ? 2 : 1);
+}
+
 // Appends the lines of `raw` (one, or a run with its line breaks) each ended by CR LF. A
 // line ends at CR LF, at a lone LF or at a lone CR, as the text was parsed.
 void AppendLines(std::string& text, std::string_view raw) {
@@ -42,8 +57,7 @@ void AppendLines(std::string& text, std::string_view raw) {
     text.append(raw.substr(0, end));
     text.append("\r\n");
     if (end == std::string_view::npos) return;
-    size_t next = end + (raw[end] == '\r' && end + 1 < raw.size() && raw[end + 1] == '\n' ? 2 : 1);
-    raw.remove_prefix(next);
+    raw.remove_prefix(NextLineStart(raw.data(), end, raw.size()));
   }
 }
 
@@ -53,42 +67,121 @@ std::string_view LastLineOf(std::string_view raw) {
   return lastBreak == std::string_view::npos ? raw : raw.substr(lastBreak + 1);
 }
 
-}  // namespace
-
-TIniDocument::TIniDocument(std::string text) : Pool(std::move(text)) {
-  if (Pool.size() > UINT32_MAX) throw EIniTooLarge("text too large");
-  const char* data = Pool.data();
-  const size_t size = Pool.size();
-  size_t start = 0;
-  for (size_t i = 0; i < size; ++i) {
-    char c = data[i];
-    if (!IsLineBreak(c)) continue;
-    AddParsedLine(ParseLine(start, i - start));
-    if (c == '\r' && i + 1 < size && data[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < size) AddParsedLine(ParseLine(start, size - start));
-  CompactSize = Pool.size();
-  LineCount = 0;
+// What a line is, from its first character after blanks.
+enum class TLineStart { lsOther, lsHeader, lsKey };
+TLineStart LineStartOf(const char* data, size_t start, size_t end) {
+  while (start < end && IsBlank(data[start])) ++start;
+  if (start == end || data[start] == ';') return TLineStart::lsOther;
+  return data[start] == '[' ? TLineStart::lsHeader : TLineStart::lsKey;
 }
 
-std::string_view TIniDocument::RawOf(const TLine& line) const {
-  return std::string_view(Pool).substr(line.Start, line.Length);
+// Upper-case FNV-1a, so that names SameText takes for equal hash alike.
+uint32_t NameHash(std::string_view name) {
+  uint32_t hash = 2166136261u;
+  for (char c : name) {
+    if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+    hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+  }
+  return hash;
+}
+
+}  // namespace
+
+TIniDocument::TIniDocument(std::string text)
+    : TIniDocument(std::make_shared<const std::string>(std::move(text))) {}
+
+TIniDocument::TIniDocument(std::shared_ptr<const std::string> text) : Base(std::move(text)) {
+  if (Base->size() > UINT32_MAX) throw EIniTooLarge("text too large");
+  Parse();
+  CompactSize = Base->size();
+}
+
+// One pass over the text that finds the section headers and counts the lines; the lines
+// of a section are parsed when they are first needed, those before the first header now.
+void TIniDocument::Parse() {
+  const char* data = Base->data();
+  const size_t size = Base->size();
+  size_t lineCount = 0;
+  bool afterOther = false;  // the previous line of this section was neither header nor key
+  auto closeSection = [&](size_t end) {
+    if (Sections.empty()) return;
+    TSection& last = Sections.back();
+    last.RawLength = static_cast<uint32_t>(end - last.RawStart);
+  };
+  for (size_t start = 0; start < size;) {
+    const size_t end = LineEnd(data, start, size);
+    const size_t next = NextLineStart(data, end, size);
+    const TLineStart kind = LineStartOf(data, start, end);
+    if (kind != TLineStart::lsOther || !afterOther) {
+      if (++lineCount > MaxLines) throw EIniTooLarge("too many lines");
+    }
+    if (kind == TLineStart::lsHeader) {
+      closeSection(start);
+      TSection section;
+      section.Header = ParseLine(static_cast<uint32_t>(start),
+                                 std::string_view(data + start, end - start));
+      section.RawStart = static_cast<uint32_t>(next);
+      section.Parsed = false;
+      Sections.push_back(std::move(section));
+      afterOther = false;
+    } else {
+      if (Sections.empty()) {
+        TLine line = ParseLine(static_cast<uint32_t>(start), std::string_view(data + start, end - start));
+        if (kind == TLineStart::lsOther && afterOther)
+          Preamble.back().Length = static_cast<uint32_t>(end - Preamble.back().Start);
+        else
+          Preamble.push_back(line);
+      }
+      afterOther = kind == TLineStart::lsOther;
+    }
+    start = next;
+  }
+  closeSection(size);
+}
+
+const std::vector<TIniDocument::TLine>& TIniDocument::LinesOf(const TSection& section) const {
+  if (section.Parsed) return section.Lines;
+  const char* data = Base->data();
+  const size_t end = section.RawStart + section.RawLength;
+  for (size_t start = section.RawStart; start < end;) {
+    const size_t lineEnd = LineEnd(data, start, end);
+    TLine line = ParseLine(static_cast<uint32_t>(start), std::string_view(data + start, lineEnd - start));
+    std::vector<TLine>& lines = section.Lines;
+    // Blank lines and comments are only ever written back as they stand: a run of them is
+    // one range, so that a file of nothing but line breaks costs no memory per line.
+    if (line.Kind == TLineKind::lkOther && !lines.empty() && lines.back().Kind == TLineKind::lkOther)
+      lines.back().Length = static_cast<uint32_t>(lineEnd - lines.back().Start);
+    else
+      lines.push_back(line);
+    start = NextLineStart(data, lineEnd, end);
+  }
+  section.Parsed = true;
+  return section.Lines;
+}
+
+std::vector<TIniDocument::TLine>& TIniDocument::EditableLinesOf(TSection& section) {
+  LinesOf(section);
+  return section.Lines;
+}
+
+std::string_view TIniDocument::TextAt(uint32_t start, uint32_t length) const {
+  const uint32_t ownStart = OwnTextStart();
+  if (start >= ownStart) return std::string_view(Own).substr(start - ownStart, length);
+  return std::string_view(*Base).substr(start, length);
 }
 
 std::string_view TIniDocument::NameOf(const TLine& line) const {
-  return std::string_view(Pool).substr(line.Start + line.NameStart, line.NameLength);
+  return TextAt(line.Start + line.NameStart, line.NameLength);
 }
 
 std::string_view TIniDocument::ValueOf(const TLine& line) const {
-  return std::string_view(Pool).substr(line.Start + line.ValueStart, line.ValueLength);
+  return TextAt(line.Start + line.ValueStart, line.ValueLength);
 }
 
-TIniDocument::TLine TIniDocument::ParseLine(size_t start, size_t length) const {
+TIniDocument::TLine TIniDocument::ParseLine(uint32_t start, std::string_view raw) {
   TLine line;
-  line.Start = static_cast<uint32_t>(start);
-  line.Length = static_cast<uint32_t>(length);
-  std::string_view raw = std::string_view(Pool).substr(start, length);
+  line.Start = start;
+  line.Length = static_cast<uint32_t>(raw.size());
   size_t begin = 0, end = raw.size();
   TrimRange(raw, begin, end);
   if (begin == end || raw[begin] == ';') return line;
@@ -122,39 +215,41 @@ TIniDocument::TLine TIniDocument::ParseLine(size_t start, size_t length) const {
 }
 
 TIniDocument::TLine TIniDocument::AddLine(std::string_view raw) {
-  size_t start = Pool.size();
+  const size_t start = OwnTextStart() + Own.size();
   if (raw.size() > UINT32_MAX - start) throw EIniFormat("document too large");
-  Pool.append(raw);
-  return ParseLine(start, raw.size());
+  Own.append(raw);
+  return ParseLine(static_cast<uint32_t>(start), raw);
 }
 
-void TIniDocument::AddParsedLine(const TLine& line) {
-  std::vector<TLine>& lines = Sections.empty() ? Preamble : Sections.back().Lines;
-  // Blank lines and comments are only ever written back as they stand: a run of them is
-  // one range, so that a file of nothing but line breaks costs no memory per line.
-  if (line.Kind == TLineKind::lkOther && !lines.empty() &&
-      lines.back().Kind == TLineKind::lkOther) {
-    lines.back().Length = line.Start + line.Length - lines.back().Start;
-    return;
+void TIniDocument::IndexSection(size_t index) const {
+  const std::string_view name = NameOf(Sections[index].Header);
+  const size_t mask = Index.size() - 1;
+  for (size_t slot = NameHash(name) & mask;; slot = (slot + 1) & mask) {
+    if (Index[slot] == 0) {
+      Index[slot] = static_cast<uint32_t>(index + 1);
+      return;
+    }
+    // The first section of a name keeps the slot.
+    if (SameText(NameOf(Sections[Index[slot] - 1].Header), name)) return;
   }
-  if (++LineCount > MaxLines) throw EIniTooLarge("too many lines");
-  if (line.Kind == TLineKind::lkSection)
-    Sections.push_back({line, {}});
-  else
-    lines.push_back(line);
+}
+
+void TIniDocument::BuildIndex() const {
+  size_t slots = 16;
+  while (slots < 2 * Sections.size() + 2) slots *= 2;
+  Index.assign(slots, 0);
+  for (size_t i = 0; i < Sections.size(); ++i) IndexSection(i);
+  Indexed = true;
 }
 
 const TIniDocument::TSection* TIniDocument::FindSection(std::string_view name) const {
-  if (!Indexed) {
-    FirstByName.clear();
-    FirstByName.reserve(Sections.size());
-    // emplace keeps the first section of a name.
-    for (size_t i = 0; i < Sections.size(); ++i)
-      FirstByName.emplace(UpperCase(NameOf(Sections[i].Header)), i);
-    Indexed = true;
+  if (!Indexed) BuildIndex();
+  const size_t mask = Index.size() - 1;
+  for (size_t slot = NameHash(name) & mask; Index[slot] != 0; slot = (slot + 1) & mask) {
+    const TSection& section = Sections[Index[slot] - 1];
+    if (SameText(NameOf(section.Header), name)) return &section;
   }
-  auto found = FirstByName.find(UpperCase(name));
-  return found == FirstByName.end() ? nullptr : &Sections[found->second];
+  return nullptr;
 }
 
 TIniDocument::TSection* TIniDocument::FindSection(std::string_view name) {
@@ -165,7 +260,7 @@ std::optional<std::string_view> TIniDocument::Find(std::string_view section,
                                                    std::string_view ident) const {
   const TSection* found = FindSection(section);
   if (!found) return std::nullopt;
-  for (const TLine& line : found->Lines)
+  for (const TLine& line : LinesOf(*found))
     if (line.Kind == TLineKind::lkKey && SameText(NameOf(line), ident)) return ValueOf(line);
   return std::nullopt;
 }
@@ -177,7 +272,7 @@ bool TIniDocument::HasSection(std::string_view section) const {
 TStrings TIniDocument::KeyNames(std::string_view section) const {
   TStrings names;
   if (const TSection* found = FindSection(section))
-    for (const TLine& line : found->Lines)
+    for (const TLine& line : LinesOf(*found))
       if (line.Kind == TLineKind::lkKey) names.emplace_back(NameOf(line));
   return names;
 }
@@ -187,7 +282,7 @@ TNameValues TIniDocument::KeysWithValues(std::string_view section) const {
   const TSection* found = FindSection(section);
   if (!found) return keys;
   std::unordered_map<std::string, std::string_view> firstValues;
-  for (const TLine& line : found->Lines) {
+  for (const TLine& line : LinesOf(*found)) {
     if (line.Kind != TLineKind::lkKey) continue;
     auto first = firstValues.emplace(UpperCase(NameOf(line)), ValueOf(line)).first;
     keys.emplace_back(NameOf(line), first->second);
@@ -220,14 +315,14 @@ void TIniDocument::Set(std::string_view section, std::string_view ident, std::st
 
   TSection* found = FindSection(section);
   if (!found) {
-    TSection added{AddLine(HeaderLine(section)), {}};
+    TSection added;
+    added.Header = AddLine(HeaderLine(section));
     added.Lines.push_back(AddLine(std::string(ident) + "=" + std::string(value)));
     AppendSection(std::move(added));
-    if (Indexed) FirstByName.emplace(UpperCase(section), Sections.size() - 1);
     Changed(false);
     return;
   }
-  std::vector<TLine>& lines = found->Lines;
+  std::vector<TLine>& lines = EditableLinesOf(*found);
   for (TLine& line : lines) {
     if (line.Kind != TLineKind::lkKey || !SameText(NameOf(line), ident)) continue;
     // Keep the key's own spelling; only its value changes.
@@ -242,13 +337,30 @@ void TIniDocument::Set(std::string_view section, std::string_view ident, std::st
 }
 
 void TIniDocument::AppendSection(TSection section) {
-  std::vector<TLine>& last = Sections.empty() ? Preamble : Sections.back().Lines;
-  std::string_view lastRaw = !last.empty()       ? LastLineOf(RawOf(last.back()))
-                             : !Sections.empty() ? RawOf(Sections.back().Header)
-                                                 : std::string_view();
-  bool fileIsEmpty = Sections.empty() && Preamble.empty();
-  if (!fileIsEmpty && !TrimBlanks(lastRaw).empty()) last.push_back(AddLine(""));
+  std::string_view lastRaw;
+  bool hasLine = false;
+  if (!Sections.empty()) {
+    const std::vector<TLine>& last = LinesOf(Sections.back());
+    lastRaw = last.empty() ? RawOf(Sections.back().Header) : LastLineOf(RawOf(last.back()));
+    hasLine = true;
+  } else if (!Preamble.empty()) {
+    lastRaw = LastLineOf(RawOf(Preamble.back()));
+    hasLine = true;
+  }
+  if (hasLine && !TrimBlanks(lastRaw).empty()) {
+    TLine blank = AddLine("");
+    if (Sections.empty())
+      Preamble.push_back(blank);
+    else
+      Sections.back().Lines.push_back(blank);
+  }
   Sections.push_back(std::move(section));
+  if (Indexed) {
+    if (2 * Sections.size() + 2 > Index.size())
+      BuildIndex();
+    else
+      IndexSection(Sections.size() - 1);
+  }
 }
 
 bool TIniDocument::EraseSection(std::string_view section) {
@@ -259,11 +371,12 @@ bool TIniDocument::EraseSection(std::string_view section) {
 bool TIniDocument::DeleteKey(std::string_view section, std::string_view ident) {
   TSection* found = FindSection(section);
   if (!found) return false;
-  auto removed = std::remove_if(found->Lines.begin(), found->Lines.end(), [&](const TLine& line) {
+  std::vector<TLine>& lines = EditableLinesOf(*found);
+  auto removed = std::remove_if(lines.begin(), lines.end(), [&](const TLine& line) {
     return line.Kind == TLineKind::lkKey && SameText(NameOf(line), ident);
   });
-  if (removed == found->Lines.end()) return false;
-  found->Lines.erase(removed, found->Lines.end());
+  if (removed == lines.end()) return false;
+  lines.erase(removed, lines.end());
   Changed(false);
   return true;
 }
@@ -291,10 +404,11 @@ std::vector<std::optional<std::string>> TIniDocument::TargetNames(
 
 TIniDocument::TSection TIniDocument::KeysUnderNewName(const TSection& section,
                                                       std::string_view name) {
-  TSection result{AddLine(HeaderLine(name)), {}};
-  // The key lines keep their text: they share it with the original in the pool.
-  for (const TLine& line : section.Lines)
+  TSection result;
+  // The key lines keep their text: they share it with the original.
+  for (const TLine& line : LinesOf(section))
     if (line.Kind == TLineKind::lkKey) result.Lines.push_back(line);
+  result.Header = AddLine(HeaderLine(name));
   return result;
 }
 
@@ -311,6 +425,7 @@ void TIniDocument::MoveSections(const TSectionRename& newName) {
       kept.push_back(std::move(Sections[i]));
   }
   Sections = std::move(kept);
+  Indexed = false;
   for (TSection& section : moved) AppendSection(std::move(section));
   Changed(true);
 }
@@ -332,8 +447,8 @@ void TIniDocument::Changed(bool structure) {
 }
 
 void TIniDocument::CompactWhenWasteful() {
-  // Replaced lines stay in the pool; once they outweigh the document, copy out the rest.
-  if (Pool.size() <= 2 * CompactSize + 65536) return;
+  // Replaced lines stay in the texts; once they outweigh the document, copy out the rest.
+  if (OwnTextStart() + Own.size() <= 2 * CompactSize + 65536) return;
   std::string fresh;
   fresh.reserve(CompactSize);
   auto relocate = [&](TLine& line) {
@@ -344,17 +459,22 @@ void TIniDocument::CompactWhenWasteful() {
   for (TLine& line : Preamble) relocate(line);
   for (TSection& section : Sections) {
     relocate(section.Header);
-    for (TLine& line : section.Lines) relocate(line);
+    if (section.Parsed) {
+      for (TLine& line : section.Lines) relocate(line);
+    } else {
+      uint32_t start = static_cast<uint32_t>(fresh.size());
+      fresh.append(TextAt(section.RawStart, section.RawLength));
+      section.RawStart = start;
+    }
   }
-  Pool = std::move(fresh);
-  CompactSize = Pool.size();
+  Base = std::make_shared<const std::string>(std::move(fresh));
+  Own.clear();
+  CompactSize = Base->size();
 }
 
 std::string TIniDocument::Text() const {
   std::string text;
-  size_t lineCount = Preamble.size();
-  for (const TSection& section : Sections) lineCount += 1 + section.Lines.size();
-  text.reserve(Pool.size() + 2 * lineCount);
+  text.reserve(OwnTextStart() + Own.size() + 2 * (Preamble.size() + Sections.size()));
   auto emit = [&](const TLine& line) {
     if (line.Kind == TLineKind::lkOther) return AppendLines(text, RawOf(line));
     text.append(RawOf(line));
@@ -363,7 +483,17 @@ std::string TIniDocument::Text() const {
   for (const TLine& line : Preamble) emit(line);
   for (const TSection& section : Sections) {
     emit(section.Header);
-    for (const TLine& line : section.Lines) emit(line);
+    if (section.Parsed) {
+      for (const TLine& line : section.Lines) emit(line);
+    } else if (section.RawLength > 0) {
+      // The section's lines as they stand; a last line without its line break gets one.
+      std::string_view raw = TextAt(section.RawStart, section.RawLength);
+      if (IsLineBreak(raw.back())) {
+        const size_t lastBreak = raw.back() == '\n' && raw.size() > 1 && raw[raw.size() - 2] == '\r' ? 2 : 1;
+        raw.remove_suffix(lastBreak);
+      }
+      AppendLines(text, raw);
+    }
   }
   return text;
 }

@@ -4,17 +4,20 @@
 // the ends of values are ignored, a value in matching quotes loses them, lines starting
 // with ";" are comments. Edits keep every other line of the file as it was.
 //
-// Games.CFG grows to a hundred thousand lines for a large game collection, so the document
-// is kept compact: every line is a range of one text buffer (edited lines are appended to
-// it), a run of blank lines and comments is one range, and sections are found through an
-// index by name.
+// Games.CFG grows to two hundred thousand lines for a large game collection, of which one
+// load looks at a few thousand, so the document is kept compact and parsed no further than
+// it is read: the text it was made from stays as it is, shared with whoever else holds it;
+// a section stays a range of that text until its lines are first needed; a parsed line is
+// a range too (edited lines are appended to a text of the document's own), a run of blank
+// lines and comments is one range; and sections are found through an index by name that
+// allocates nothing per section.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "config/StringList.h"
@@ -43,6 +46,8 @@ public:
   TIniDocument() = default;
   // EIniTooLarge for a text of more than MaxLines lines.
   explicit TIniDocument(std::string text);
+  // The same over a text that others may hold too; the document never changes it.
+  explicit TIniDocument(std::shared_ptr<const std::string> text);
 
   // The value, or nullopt when the section or key is missing; the first section and key of
   // a name win. The view is valid until the next edit.
@@ -50,6 +55,10 @@ public:
   bool HasSection(std::string_view section) const;
   TStrings KeyNames(std::string_view section) const;
   TStrings SectionNames() const;
+  // The section names one by one, in file order, without copying them: each view is valid
+  // until the next edit.
+  size_t SectionCount() const { return Sections.size(); }
+  std::string_view SectionName(size_t index) const { return NameOf(Sections[index].Header); }
   // Every key of the section in file order, each with the value Find gives for its name.
   TNameValues KeysWithValues(std::string_view section) const;
 
@@ -84,9 +93,10 @@ public:
 private:
   enum class TLineKind : uint8_t { lkOther, lkSection, lkKey };
   // A line, or a run of lines that are neither headers nor keys, with its line breaks.
-  // Offsets are 32 bits wide: a document's text stays far below 4 GB.
+  // Offsets count through the text the document was made from and then through its own
+  // text of edited lines. They are 32 bits wide: a document's text stays far below 4 GB.
   struct TLine {
-    uint32_t Start = 0;  // in Pool
+    uint32_t Start = 0;
     uint32_t Length = 0;
     uint32_t NameStart = 0;  // relative to Start; section or key name, trimmed
     uint32_t NameLength = 0;
@@ -96,32 +106,46 @@ private:
   };
   struct TSection {
     TLine Header;
-    std::vector<TLine> Lines;  // every line after the header up to the next header
+    // Every line after the header up to the next header: until they are first needed, the
+    // range of the text they stand in, with every line break in it.
+    uint32_t RawStart = 0;
+    uint32_t RawLength = 0;
+    mutable bool Parsed = true;
+    mutable std::vector<TLine> Lines;
   };
 
   static void CheckSectionName(std::string_view name);
 
-  std::string_view RawOf(const TLine& line) const;
+  std::string_view TextAt(uint32_t start, uint32_t length) const;
+  std::string_view RawOf(const TLine& line) const { return TextAt(line.Start, line.Length); }
   std::string_view NameOf(const TLine& line) const;
   std::string_view ValueOf(const TLine& line) const;
-  TLine ParseLine(size_t start, size_t length) const;
+  static TLine ParseLine(uint32_t start, std::string_view raw);
   TLine AddLine(std::string_view raw);
-  void AddParsedLine(const TLine& line);
+  uint32_t OwnTextStart() const { return static_cast<uint32_t>(Base ? Base->size() : 0); }
+
+  void Parse();
+  const std::vector<TLine>& LinesOf(const TSection& section) const;
+  std::vector<TLine>& EditableLinesOf(TSection& section);
 
   const TSection* FindSection(std::string_view name) const;
   TSection* FindSection(std::string_view name);
+  void BuildIndex() const;
+  void IndexSection(size_t index) const;
   void AppendSection(TSection section);
   TSection KeysUnderNewName(const TSection& section, std::string_view name);
   std::vector<std::optional<std::string>> TargetNames(const TSectionRename& rename) const;
   void Changed(bool structure);
   void CompactWhenWasteful();
 
-  std::string Pool;             // the text of every line; edited lines are appended
-  size_t CompactSize = 0;       // size of Pool when it last held no stale text
+  std::shared_ptr<const std::string> Base;  // the text the document was made from
+  std::string Own;                          // edited lines, appended
+  size_t CompactSize = 0;  // size of both texts when they last held no stale text
   std::vector<TLine> Preamble;  // lines before the first section header
   std::vector<TSection> Sections;
-  size_t LineCount = 0;  // as MaxLines counts them, while the text is parsed
-  mutable std::unordered_map<std::string, size_t> FirstByName;  // upper-cased name
+  // Open addressing over the upper-cased names: 0 is a free slot, else section index + 1.
+  // Kept at most half full; the first section of a name is the one it finds.
+  mutable std::vector<uint32_t> Index;
   mutable bool Indexed = false;
   uint64_t Edits = 0;
 };

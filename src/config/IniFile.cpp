@@ -22,11 +22,12 @@ void TIniFile::FailTooLarge() const {
 std::optional<TDecodedText> TIniFile::ReadContent() const {
   TFileSystem& files = Files();
   RecoverInterruptedReplace(files, GetFileName());
+  TIniCache* cache = IniCache();
+  std::string bytes = cache ? cache->TakeReadBuffer() : std::string();
   // One byte more than a file may hold tells a file that holds too much.
-  std::optional<std::string> bytes = files.ReadFile(GetFileName(), MaxFileSize + 1);
-  if (!bytes) return std::nullopt;
-  if (bytes->size() > MaxFileSize) FailTooLarge();
-  return DecodeText(std::move(*bytes));
+  if (!files.ReadFileInto(GetFileName(), MaxFileSize + 1, bytes)) return std::nullopt;
+  if (bytes.size() > MaxFileSize) FailTooLarge();
+  return DecodeText(std::move(bytes));
 }
 
 std::shared_ptr<const TIniDocument> TIniFile::Snapshot() const {

@@ -20,9 +20,17 @@ public:
   virtual bool PathExists(const std::string& path) const = 0;
   // Whether the file is marked read-only; false for a missing file.
   virtual bool IsReadOnly(const std::string& path) const = 0;
-  // The file from its start, at most `maxBytes` of it; nullopt when it is missing or cannot
-  // be read.
-  virtual std::optional<std::string> ReadFile(const std::string& path, size_t maxBytes) const = 0;
+  // The file from its start, at most `maxBytes` of it, into `content`, whose memory is used
+  // again: reading one large file over and over then costs no fresh memory, which on many
+  // systems costs more than the read itself. False, with `content` empty, when the file is
+  // missing or cannot be read.
+  virtual bool ReadFileInto(const std::string& path, size_t maxBytes, std::string& content) const = 0;
+  // The same into a string of its own; nullopt when the file is missing or cannot be read.
+  std::optional<std::string> ReadFile(const std::string& path, size_t maxBytes) const {
+    std::string content;
+    if (!ReadFileInto(path, maxBytes, content)) return std::nullopt;
+    return content;
+  }
 
   // Creates or replaces the file with exactly these bytes, flushed to the disk.
   // Error: "Cannot create file %s", or a write error naming the file.

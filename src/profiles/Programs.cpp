@@ -16,18 +16,18 @@ TrlPrograms::~TrlPrograms() { Clear(); }
 
 void TrlPrograms::Load() {
   TIniFile file(GamesFilePath());
-  // One version of the file for all the profiles.
+  // One version of the file for all the profiles, its section names read in place.
   TIniSnapshot games(file.GetFileName(), file.Snapshot());
-  TStrings sections;
-  games.ReadSections(sections);
-  std::erase_if(sections, [](const std::string& section) { return !IsGameSection(section); });
+  const TIniDocument& document = games.Document();
 
   std::unique_ptr<TrlProgramConfig> profile = TrlProgramConfig::CreateDefault();
   profile->Load(&games);
   Add(std::move(profile));
-  for (std::string& section : sections) {
+  for (size_t i = 0; i < document.SectionCount(); ++i) {
+    std::string_view section = document.SectionName(i);
+    if (!IsGameSection(section)) continue;
     profile = std::make_unique<TrlProgramConfig>();
-    profile->Name = std::move(section);
+    profile->Name = section;
     profile->Load(&games);
     Add(std::move(profile));
   }

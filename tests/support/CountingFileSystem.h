@@ -9,9 +9,9 @@ namespace tgl::test {
 
 class TCountingFileSystem : public TPosixFileSystem {
 public:
-  std::optional<std::string> ReadFile(const std::string& path, size_t maxBytes) const override {
+  bool ReadFileInto(const std::string& path, size_t maxBytes, std::string& content) const override {
     ++Reads;
-    return TPosixFileSystem::ReadFile(path, maxBytes);
+    return TPosixFileSystem::ReadFileInto(path, maxBytes, content);
   }
   void WriteFile(const std::string& path, std::string_view bytes) override {
     ++Writes;

@@ -101,7 +101,9 @@ TEST_F(CardDetectionTest, EnumDisplayDevicesAdaptersAreMatchedAgainstTheCatalogu
     const char* WineVersion;
     const char* VersionLine;
     const char* TuningFile;
-  } cases[] = {{"win98", "VERSION 2", "GeForce"}, {"win2k", "VERSION 4", "GeForceNT"}};
+  } cases[] = {{"win98", "VERSION 2", "GeForce"},
+               {"winme", "VERSION 3", "GeForce"},
+               {"win2k", "VERSION 4", "GeForceNT"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.WineVersion);
     SetWindowsVersion(c.WineVersion);

@@ -1,5 +1,5 @@
-// Games.CFG written through the real file calls, as Windows 98 (which cannot replace a file
-// in one step) and as Windows 2000: a read-only file, the user's own files beside it, a file
+// Games.CFG written through the real file calls, as Windows 95, 98 and Me (which cannot
+// replace a file in one step) and as Windows 2000: a read-only file, the user's own files beside it, a file
 // the user deleted, and a file saved as "Unicode".
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -91,7 +91,8 @@ TEST_P(GamesFileTest, AUnicodeGamesCfgIsReadAndStaysUnicode) {
             Utf16("[Arena]\r\nPath=C:\\Arena.exe\r\nParameters=-window\r\n"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows98And2000, GamesFileTest, ::testing::Values("win98", "win2k"));
+INSTANTIATE_TEST_SUITE_P(EveryWindows, GamesFileTest,
+                         ::testing::Values("win95", "win98", "winme", "win2k"));
 
 }  // namespace
 }  // namespace tgl::wine

@@ -88,20 +88,33 @@ bool TPosixFileSystem::IsReadOnly(const std::string& path) const {
          (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
-std::optional<std::string> TPosixFileSystem::ReadFile(const std::string& path,
-                                                      size_t maxBytes) const {
+bool TPosixFileSystem::ReadFileInto(const std::string& path, size_t maxBytes,
+                                    std::string& content) const {
+  content.clear();
   TDescriptor file(::open(path.c_str(), O_RDONLY));
-  if (!file.IsOpen()) return std::nullopt;
-  std::string content;
-  char buffer[65536];
-  while (content.size() < maxBytes) {
-    size_t wanted = std::min(sizeof buffer, maxBytes - content.size());
-    ssize_t count = ::read(file.Get(), buffer, wanted);
-    if (count < 0) return std::nullopt;
+  if (!file.IsOpen()) return false;
+  struct stat info {};
+  // One byte more than the file holds, so that its end shows without growing the buffer.
+  size_t expected = ::fstat(file.Get(), &info) == 0 && S_ISREG(info.st_mode)
+                        ? size_t(info.st_size) + 1
+                        : size_t(65536);
+  content.resize(std::min(expected, maxBytes));
+  size_t filled = 0;
+  for (;;) {
+    if (filled == content.size()) {
+      if (filled >= maxBytes) break;
+      content.resize(std::min(maxBytes, filled + std::max<size_t>(filled, 65536)));
+    }
+    ssize_t count = ::read(file.Get(), content.data() + filled, content.size() - filled);
+    if (count < 0) {
+      content.clear();
+      return false;
+    }
     if (count == 0) break;
-    content.append(buffer, static_cast<size_t>(count));
+    filled += static_cast<size_t>(count);
   }
-  return content;
+  content.resize(filled);
+  return true;
 }
 
 void TPosixFileSystem::WriteFile(const std::string& path, std::string_view bytes) {

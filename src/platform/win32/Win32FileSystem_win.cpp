@@ -48,23 +48,36 @@ bool TWin32FileSystem::IsReadOnly(const std::string& path) const {
          (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
-std::optional<std::string> TWin32FileSystem::ReadFile(const std::string& path,
-                                                      size_t maxBytes) const {
+bool TWin32FileSystem::ReadFileInto(const std::string& path, size_t maxBytes,
+                                    std::string& content) const {
+  content.clear();
   TFileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.IsValid()) return std::nullopt;
-  std::string content;
-  char buffer[65536];
+  if (!file.IsValid()) return false;
+  DWORD sizeHigh = 0;
+  DWORD size = ::GetFileSize(file.Get(), &sizeHigh);
+  // One byte more than the file holds, so that its end shows without growing the buffer.
+  size_t expected = sizeHigh != 0 || size == INVALID_FILE_SIZE ? maxBytes : size_t(size) + 1;
+  content.resize(std::min(expected, maxBytes));
+  size_t filled = 0;
   // A read that fails half-way is a failure, not a shorter file: an edit of that part would
   // write it back as the whole file.
-  while (content.size() < maxBytes) {
-    DWORD wanted = static_cast<DWORD>(std::min<size_t>(sizeof buffer, maxBytes - content.size()));
+  for (;;) {
+    if (filled == content.size()) {
+      if (filled >= maxBytes) break;
+      content.resize(std::min(maxBytes, filled + std::max<size_t>(filled, 65536)));
+    }
+    DWORD wanted = static_cast<DWORD>(std::min<size_t>(content.size() - filled, 0x1000000));
     DWORD count = 0;
-    if (!::ReadFile(file.Get(), buffer, wanted, &count, nullptr)) return std::nullopt;
+    if (!::ReadFile(file.Get(), content.data() + filled, wanted, &count, nullptr)) {
+      content.clear();
+      return false;
+    }
     if (count == 0) break;
-    content.append(buffer, count);
+    filled += count;
   }
-  return content;
+  content.resize(filled);
+  return true;
 }
 
 void TWin32FileSystem::WriteFile(const std::string& path, std::string_view bytes) {

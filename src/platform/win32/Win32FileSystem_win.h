@@ -10,7 +10,7 @@ public:
   bool FileExists(const std::string& path) const override;
   bool PathExists(const std::string& path) const override;
   bool IsReadOnly(const std::string& path) const override;
-  std::optional<std::string> ReadFile(const std::string& path, size_t maxBytes) const override;
+  bool ReadFileInto(const std::string& path, size_t maxBytes, std::string& content) const override;
   void WriteFile(const std::string& path, std::string_view bytes) override;
   void AppendToFile(const std::string& path, std::string_view bytes) override;
   bool CanReplaceInOneStep() const override;

@@ -335,8 +335,9 @@ TEST_F(IniFileTest, AnEditThatFailsHalfwayChangesNothing) {
 // An existing file that cannot be read at the moment, as when another program holds it.
 class TUnreadable : public TPosixFileSystem {
 public:
-  std::optional<std::string> ReadFile(const std::string&, size_t) const override {
-    return std::nullopt;
+  bool ReadFileInto(const std::string&, size_t, std::string& content) const override {
+    content.clear();
+    return false;
   }
 };
 
