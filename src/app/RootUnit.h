@@ -23,6 +23,7 @@ enum TWindowsVersion : int {
 
 struct TStartupState {
   std::string ProgramDir;  // folder of the program file, with its trailing separator
+  std::string ProgramFile;  // the program file's full path, which desktop shortcuts start
   int WindowsVersion = wvUnsupported;
   bool LogEnabled = false;
   bool ShowAllCards = false;

@@ -6,7 +6,7 @@
 
 namespace tgl {
 
-// Sets ProgramDir from the program file's full path, LogEnabled from Games.CFG, writes the
+// Sets ProgramFile and ProgramDir from the program file's full path, LogEnabled from Games.CFG, writes the
 // two opening log lines and sets WindowsVersion.
 void InitializeStartup(const std::string& programPath, const TOsVersion& osVersion);
 

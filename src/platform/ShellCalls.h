@@ -1,7 +1,7 @@
 #pragma once
 // What the shell does for the program besides naming folders: it carries out a verb on a
-// file (starts a program, opens a document or a web address) and gives the index of a
-// file's icon in its system image lists.
+// file (starts a program, opens a document or a web address), gives the index of a file's
+// icon in its system image lists, and writes shortcuts (.lnk files).
 #include <string>
 
 namespace tgl {
@@ -19,6 +19,17 @@ struct TShellCommand {
   bool OwnedByMainWindow = false;  // else without owner window
 };
 
+// What a shortcut starts, and how it shows.
+struct TShellLink {
+  std::string Target;  // the program file
+  std::string Arguments;
+  std::string WorkingDirectory;  // empty: none
+  std::string IconFile;          // empty: the target's own icon
+  int IconIndex = 0;
+  std::string Description;
+  friend bool operator==(const TShellLink&, const TShellLink&) = default;
+};
+
 class TShellCalls {
 public:
   virtual ~TShellCalls() = default;
@@ -27,7 +38,12 @@ public:
   // The file's icon index in the system image lists, whose small and large lists share
   // their indices; 0 when the shell knows nothing of the file.
   virtual int FileIconIndex(const std::string& path, bool large) = 0;
+  // Writes the shortcut file `linkPath`, replacing one that is there.
+  // Error: "Cannot create the shortcut %s".
+  virtual void CreateShortcut(const std::string& linkPath, const TShellLink& link) = 0;
 };
+
+inline constexpr const char* ShortcutFailedText = "Cannot create the shortcut %s";
 
 // ShellExecuteA reports success with a value above this one.
 inline constexpr int ShellExecuteFailureLimit = 32;

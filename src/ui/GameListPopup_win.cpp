@@ -41,6 +41,8 @@ TGameListPopup::TGameListPopup(HIMAGELIST images, HFONT font, HFONT boldFont)
   Append(Menu, MF_STRING, CommandOf(TMainAction::maEdit), "Edit...");
   Append(Menu, MF_STRING, CommandOf(TMainAction::maDelete), "Delete");
   Append(Menu, MF_SEPARATOR, 0, nullptr);
+  Append(Menu, MF_STRING, DesktopShortcutCommand, "Create desktop shortcut");
+  Append(Menu, MF_SEPARATOR, 0, nullptr);
   Append(ShowAs, MF_STRING, ViewStyleCommand + 0, "Large icons");
   Append(ShowAs, MF_STRING, ViewStyleCommand + 2, "List");
   // The submenu belongs to the menu from here on and goes with it.
@@ -90,6 +92,7 @@ void TGameListPopup::SetGameItemsEnabled(bool enabled) {
   UINT flags = MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED);
   for (TMainAction action : {TMainAction::maExecute, TMainAction::maEdit, TMainAction::maDelete})
     ::EnableMenuItem(Menu, CommandOf(action), flags);
+  ::EnableMenuItem(Menu, DesktopShortcutCommand, flags);
 }
 
 void TGameListPopup::CheckViewStyle(int tag) {

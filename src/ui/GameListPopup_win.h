@@ -1,6 +1,6 @@
 #pragma once
 // GameListPopup, the game list's context menu: Run (the default item), New, "Edit...",
-// Delete, and "Show as" with the radio items "Large icons" (Tag 0) and "List" (Tag 2). The
+// Delete, "Create desktop shortcut" (DesktopShortcutCommand), and "Show as" with the radio items "Large icons" (Tag 0) and "List" (Tag 2). The
 // action items send their actions' commands, the view-style items ViewStyleCommand + Tag.
 // With images on, the action items show their actions' images: they are then drawn by the
 // menu itself, through the owner window's WM_MEASUREITEM and WM_DRAWITEM.
@@ -15,6 +15,7 @@
 namespace tgl {
 
 inline constexpr int ViewStyleCommand = 200;
+inline constexpr int DesktopShortcutCommand = 210;
 
 class TGameListPopup {
 public:

@@ -75,33 +75,72 @@ void TTesmoraGLxForm::OnActionExecute() {
   TrlProgramConfig* profile = SelectedProfile();
   if (!profile) return;
   SaveChangesPrompt(true);
-  if (Startup().HasAdminRights) {
-    FHub->WriteToRegistry();
-  } else if (Messages().Ask(RunRestrictedText, TQuestionButtons::qbOKCancel,
-                            TMessageKind::mkWarning) == TAnswer::anCancel) {
-    return;
+  TRunEnd end = RunProfile(*profile, true);
+  if (end == TRunEnd::reStarted || end == TRunEnd::reStartFailed) ApplyOnRun();
+}
+
+// Restricted mode writes nothing: the user says whether to go on without it. Apply is the
+// write alone; it must not be undone later by the restore of a game still running.
+TTesmoraGLxForm::TRunEnd TTesmoraGLxForm::RunProfile(const TrlProgramConfig& profile,
+                                                     bool start) {
+  bool writeRegistry = Startup().HasAdminRights;
+  if (!writeRegistry && Messages().Ask(RunRestrictedText, TQuestionButtons::qbOKCancel,
+                                       TMessageKind::mkWarning) == TAnswer::anCancel)
+    return TRunEnd::reCancelled;
+  if (profile.IsDefault() || !start) {
+    if (writeRegistry) {
+      if (!FSession->SettleBeforeWrite()) return TRunEnd::reCancelled;
+      FHub->WriteToRegistry();
+    }
+    return TRunEnd::reApplied;
   }
-  if (profile->IsDefault()) return;
   AnimateLogo();
+  return StartGame(profile, writeRegistry);
+}
+
+// With the restore setting the session records the values before it writes them, starts
+// the game with a process to wait for and puts them back when it ends. Without it Run
+// writes and starts as it always has.
+TTesmoraGLxForm::TRunEnd TTesmoraGLxForm::StartGame(const TrlProgramConfig& profile,
+                                                    bool writeRegistry) {
+  if (writeRegistry && FSettings.RestoreDriverSettings) {
+    switch (FSession->Run(*FHub, profile, {true, true})) {
+      case TRunResult::rrCancelled: return TRunEnd::reCancelled;
+      case TRunResult::rrStartFailed: return TRunEnd::reStartFailed;
+      case TRunResult::rrStarted: return TRunEnd::reStarted;
+    }
+  }
+  if (writeRegistry) {
+    if (!FSession->SettleBeforeWrite()) return TRunEnd::reCancelled;
+    FHub->WriteToRegistry();
+  }
   TShellCommand command;
   command.Verb = "open";
-  command.File = profile->Path;
-  command.Parameters = profile->Parameters;
-  command.Directory = FolderOfFile(profile->Path);
+  command.File = profile.Path;
+  command.Parameters = profile.Parameters;
+  command.Directory = FolderOfFile(profile.Path);
   command.ShowCommand = ShowDefault;
-  if (ShellCalls().Execute(command) <= ShellExecuteFailureLimit)
-    Messages().ShowMessage(RunFailedText, TMessageKind::mkError);
-  ApplyOnRun();
+  if (ShellCalls().Execute(command) > ShellExecuteFailureLimit) return TRunEnd::reStarted;
+  Messages().ShowMessage(RunFailedText, TMessageKind::mkError);
+  return TRunEnd::reStartFailed;
 }
 
 // Nothing is left to save when the program ends here: Run asked the save question first.
+// While the game's settings wait to be restored the program must live on: "Exit" puts it
+// away now and closes it when the game has ended.
 void TTesmoraGLxForm::ApplyOnRun() {
+  AfterGame = TAfterGame::agNothing;
   switch (FSettings.OnRun) {
     case orMinimize:
       FView.MinimizeApplication();
       break;
     case orExit:
-      FView.CloseForm();
+      if (FSession->IsWaiting()) {
+        FView.MinimizeApplication();
+        AfterGame = TAfterGame::agClose;
+      } else {
+        FView.CloseForm();
+      }
       break;
     default:
       break;
@@ -121,6 +160,7 @@ void TTesmoraGLxForm::OnActionDelete() {
     TListSelection selection(SelectingGame);
     games.DeleteItem(index);
   }
+  RefreshTrayGames();
   if (index >= games.Count()) index = games.Count() - 1;
   SelectGame(index);
 }

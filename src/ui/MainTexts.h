@@ -18,6 +18,9 @@ inline constexpr const char* RunRestrictedText =
     "Custom configuration couldn't be applied to registry.\rRun anyway?";
 inline constexpr const char* RunFailedText = "Some error occured during application execution";
 inline constexpr const char* NoGamesAssertion = "GamesList should contains some items";
+inline constexpr const char* NoDesktopText =
+    "The desktop folder cannot be found, so no shortcut was made.";
+inline constexpr const char* ReplaceShortcutText = "The desktop already holds \"%s\".\rReplace it?";
 
 // Panel 0 of the status bar, by WindowsVersion.
 inline constexpr const char* WindowsVersionTexts[] = {

@@ -14,6 +14,7 @@
 namespace tgl {
 
 class TFramePanel;
+class TGameProcesses;
 class TListViewControl;
 
 class TMainView {
@@ -67,6 +68,10 @@ public:
 
   // The tray icon's menu (BarPopupMenu) is there, or taken away while a dialog runs.
   virtual void SetTrayMenu(bool present) = 0;
+  // The games the tray menu lists above "Show Game Launcher", by their captions, and
+  // "More..." after them when `more`. Choosing one raises TrayGameClick with its position,
+  // "More..." ShowApplicationClick.
+  virtual void SetTrayGames(const TStrings& captions, bool more) = 0;
   // GIFLogoImage: the view raises GIFLogoImageWrapAnimation at the end of each cycle of
   // its animation; Start plays on from there (it may have stopped by itself), Stop stops.
   virtual bool IsLogoAnimating() const = 0;
@@ -74,6 +79,9 @@ public:
   virtual void StopLogoAnimation() = 0;
   // The about box, shown modally.
   virtual void ShowAboutBox() = 0;
+
+  // Started games' processes and the wait for their end; the view raises WatchedGameEvent.
+  virtual TGameProcesses& GameProcesses() = 0;
 };
 
 }  // namespace tgl

@@ -4,14 +4,52 @@
 // the window does, through OnFormShow; the logo's cycles end when a test says so.
 #include <array>
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "support/HeadlessControls.h"
+#include "launch/GameProcesses.h"
 #include "support/HeadlessListView.h"
 #include "ui/MainView.h"
 
 namespace tgl::test {
+
+// Started games as a script: each start gives a live process unless told otherwise; a test
+// ends it and raises the window's WatchedGameEvent itself.
+class TFakeGameProcesses : public TGameProcesses {
+public:
+  TStartedProgram Start(const std::string& path, const std::string& parameters,
+                        const std::string& folder) override {
+    Started.push_back({path, parameters, folder});
+    if (!StartSucceeds) return {};
+    Alive[++LastToken] = true;
+    return {true, LastToken};
+  }
+  bool HasEnded(TProcessToken process) override { return !Alive.at(process); }
+  void Release(TProcessToken process) override { Alive.erase(process); }
+  TStrings RunningProgramNames() override { return {}; }
+  uint32_t TickCount() override { return 1000; }
+  void Watch(std::optional<TProcessToken> process, bool poll) override {
+    Watching = true;
+    WatchedProcess = process;
+    Polling = poll;
+  }
+  void StopWatching() override { Watching = false; }
+  void EndLastProcess() { Alive.at(LastToken) = false; }
+
+  struct TStart {
+    std::string Path, Parameters, Folder;
+  };
+  std::vector<TStart> Started;
+  bool StartSucceeds = true;
+  TProcessToken LastToken = 0;
+  std::map<TProcessToken, bool> Alive;
+  bool Watching = false;
+  std::optional<TProcessToken> WatchedProcess;
+  bool Polling = false;
+};
 
 class TFakeMainView : public TMainView {
 public:
@@ -55,6 +93,10 @@ public:
   void TerminateApplication() override { Terminated = true; }
 
   void SetTrayMenu(bool present) override { TrayMenu = present; }
+  void SetTrayGames(const TStrings& captions, bool more) override {
+    TrayGames = captions;
+    TrayMore = more;
+  }
   bool IsLogoAnimating() const override { return LogoAnimating; }
   void StartLogoAnimation() override {
     LogoAnimating = true;
@@ -62,9 +104,11 @@ public:
   }
   void StopLogoAnimation() override { LogoAnimating = false; }
   void ShowAboutBox() override;
+  TGameProcesses& GameProcesses() override { return Processes; }
 
   THeadlessPanel Panel;
   THeadlessListView Games;
+  TFakeGameProcesses Processes;
   std::function<void()> OnFormShow;
   // Runs while the about box is open.
   std::function<void()> WhileAboutBoxOpen;
@@ -89,6 +133,8 @@ public:
   bool CloseRequested = false;
   bool Terminated = false;
   bool TrayMenu = true;
+  TStrings TrayGames;
+  bool TrayMore = false;
   bool LogoAnimating = false;
   int LogoStarts = 0;
   int AboutBoxesShown = 0;

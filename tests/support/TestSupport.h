@@ -9,7 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "app/Errors.h"
 #include "app/RootUnit.h"
+#include "app/TextUtils.h"
 #include "config/IniCache.h"
 #include "platform/Platform.h"
 #include "platform/TableTexts.h"
@@ -57,8 +59,14 @@ public:
     IconRequests.push_back({path, large});
     return IconIndex;
   }
+  void CreateShortcut(const std::string& linkPath, const TShellLink& link) override {
+    if (!ShortcutSucceeds) throw EError(Format(ShortcutFailedText, {linkPath}));
+    Shortcuts.push_back({linkPath, link});
+  }
   std::vector<TShellCommand> Executed;
   std::vector<std::pair<std::string, bool>> IconRequests;
+  std::vector<std::pair<std::string, TShellLink>> Shortcuts;
+  bool ShortcutSucceeds = true;
   int ExecuteResult = 42;  // a process handle: success
   int IconIndex = 3;
 };
