@@ -22,8 +22,8 @@ enum TWindowsVersion : int {
 };
 
 struct TStartupState {
-  std::string ProgramDir;  // folder of the program file, with its trailing separator
-  std::string ProgramFile;  // the program file's full path, which desktop shortcuts start
+  std::string ProgramFile;  // the program file's full name
+  std::string ProgramDir;   // folder of the program file, with its trailing separator
   int WindowsVersion = wvUnsupported;
   bool LogEnabled = false;
   bool ShowAllCards = false;

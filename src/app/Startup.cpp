@@ -17,8 +17,8 @@ std::string FolderOf(const std::string& path) {
 
 void InitializeStartup(const std::string& programPath, const TOsVersion& osVersion) {
   TStartupState& state = Startup();
-  state.ProgramDir = FolderOf(programPath);
   state.ProgramFile = programPath;
+  state.ProgramDir = FolderOf(programPath);
   state.LogEnabled =
       TIniFile(state.ProgramDir + GamesFileName).ReadBool(ConfigurationSection, "WriteLog", false);
   WriteLog("--=== Start of program ===--");

@@ -6,8 +6,8 @@
 
 namespace tgl {
 
-// Sets ProgramFile and ProgramDir from the program file's full path, LogEnabled from Games.CFG, writes the
-// two opening log lines and sets WindowsVersion.
+// Sets ProgramFile and ProgramDir from the program file's full path, LogEnabled from
+// Games.CFG, writes the two opening log lines and sets WindowsVersion.
 void InitializeStartup(const std::string& programPath, const TOsVersion& osVersion);
 
 }  // namespace tgl

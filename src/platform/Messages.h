@@ -8,7 +8,7 @@ namespace tgl {
 enum class TMessageKind { mkInformation, mkWarning, mkError, mkQuestion };
 
 // The buttons a question offers.
-enum class TQuestionButtons { qbOKCancel, qbYesNoCancel };
+enum class TQuestionButtons { qbOKCancel, qbYesNoCancel, qbYesNo };
 
 // The button the user pressed; closing the box any other way is Cancel.
 enum class TAnswer { anOK, anCancel, anYes, anNo };

@@ -1,7 +1,9 @@
 #pragma once
 // What the shell does for the program besides naming folders: it carries out a verb on a
 // file (starts a program, opens a document or a web address), gives the index of a file's
-// icon in its system image lists, and writes shortcuts (.lnk files).
+// icon in its system image lists, hands out a file's icon itself, and writes shortcuts
+// (.lnk files).
+#include <memory>
 #include <string>
 
 namespace tgl {
@@ -30,6 +32,14 @@ struct TShellLink {
   friend bool operator==(const TShellLink&, const TShellLink&) = default;
 };
 
+// A file's large icon that the shell handed out; freed with this object.
+class TFileIcon {
+public:
+  virtual ~TFileIcon() = default;
+  // The icon's index in the system image lists; 0 when the shell knows nothing of the file.
+  virtual int IconIndex() const = 0;
+};
+
 class TShellCalls {
 public:
   virtual ~TShellCalls() = default;
@@ -38,6 +48,8 @@ public:
   // The file's icon index in the system image lists, whose small and large lists share
   // their indices; 0 when the shell knows nothing of the file.
   virtual int FileIconIndex(const std::string& path, bool large) = 0;
+  // The file's large icon with its index; nullptr when the shell gives none.
+  virtual std::unique_ptr<TFileIcon> LargeFileIcon(const std::string& path) = 0;
   // Writes the shortcut file `linkPath`, replacing one that is there.
   // Error: "Cannot create the shortcut %s".
   virtual void CreateShortcut(const std::string& linkPath, const TShellLink& link) = 0;

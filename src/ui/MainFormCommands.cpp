@@ -1,9 +1,13 @@
 // The commands of the main window, each the handler of one action, and the actions' states.
+#include <optional>
+
 #include "app/Errors.h"
 #include "app/RootUnit.h"
 #include "platform/Platform.h"
+#include "ui/GamePropDlg.h"
 #include "ui/MainForm.h"
 #include "ui/MainTexts.h"
+#include "ui/OptionsDlg.h"
 
 namespace tgl {
 namespace {
@@ -186,9 +190,62 @@ void TTesmoraGLxForm::AboutActionExecute() {
   FView.ShowAboutBox();
 }
 
-// The game properties and options dialogs are not there yet: these commands do nothing.
-void TTesmoraGLxForm::OnActionNew() {}
-void TTesmoraGLxForm::OnActionEdit() {}
-void TTesmoraGLxForm::OptionsActionExecute() {}
+// The new profile belongs to the command until the list takes it: whatever fails before,
+// it goes, and what the dialog stored of it is erased again.
+void TTesmoraGLxForm::OnActionNew() {
+  std::optional<TTrayMenuLock> lock(std::in_place, *this);
+  SaveChangesPrompt(true);
+  std::unique_ptr<TGamePropView> view = FView.CreateGamePropView();
+  TGamePropDlg dialog(*view);
+  auto profile = std::make_unique<TrlProgramConfig>();
+  dialog.SetCaption(NewProgramCaption);
+  dialog.Config = profile.get();
+  dialog.Programs = FPrograms.get();
+  dialog.PresetFile = DroppedFile;
+  if (dialog.ExecuteNew() != TModalResult::mrOK) return;
+  try {
+    profile->CopyDefaultSettings();
+  } catch (...) {
+    EraseQuietly(*profile);
+    throw;
+  }
+  TrlProgramConfig& added = *profile;
+  FPrograms->Add(std::move(profile));
+  TListViewControl& games = GamesList();
+  int index = games.AddItem(added.GetDisplayName(), &added,
+                            IconIndexOf(added.GetPath(), games.ViewStyle() == vsIcon));
+  RefreshTrayGames();
+  SelectGame(index);
+  games.MakeVisible(games.IndexOfData(&added));
+  lock.reset();
+  ShowApplicationClick();
+}
+
+// The title may have moved the item: it is found again by its profile.
+void TTesmoraGLxForm::OnActionEdit() {
+  TrlProgramConfig* profile = SelectedProfile();
+  if (!profile || profile->IsDefault()) return;
+  std::unique_ptr<TGamePropView> view = FView.CreateGamePropView();
+  TGamePropDlg dialog(*view);
+  dialog.Config = profile;
+  dialog.Programs = FPrograms.get();
+  if (dialog.ShowModal() != TModalResult::mrOK) return;
+  TListViewControl& games = GamesList();
+  games.SetCaption(games.IndexOfData(profile), profile->GetDisplayName());
+  RefreshTrayGames();
+  int index = games.IndexOfData(profile);
+  games.SetImageIndex(index, IconIndexOf(profile->GetPath(), games.ViewStyle() == vsIcon));
+  GamesListSelectItem(index, true);
+}
+
+// The view style may have changed: the check mark of "Show as" follows it.
+void TTesmoraGLxForm::OptionsActionExecute() {
+  TTrayMenuLock lock(*this);
+  std::unique_ptr<TOptionsView> view = FView.CreateOptionsView();
+  TOptionsDlg dialog(*view, FSettings, GamesList());
+  if (dialog.ShowModal() != TModalResult::mrOK) return;
+  FView.CheckViewStyleItem(GamesList().ViewStyle());
+  ApplyToolbarStyle();
+}
 
 }  // namespace tgl

@@ -14,7 +14,10 @@ void TTesmoraGLxForm::LoadSettings() {
   TIniSnapshot games(file.GetFileName(), file.Snapshot());
   TProgramSettings settings = ReadProgramSettings(games);
   FSettings = settings.Main;
-  GamesList().SetViewStyle(settings.GameListLargeIcons ? vsIcon : vsList);
+  TViewStyle style = settings.GameListLargeIcons ? vsIcon : vsList;
+  GamesList().SetViewStyle(style);
+  // The check mark of "Show as" names the style the list shows.
+  FView.CheckViewStyleItem(style);
   Startup().NotifyOnWrongValue = settings.NotifyOnWrongValue;
   Startup().ShowAllCards = settings.ShowAllCards;
 }

@@ -6,10 +6,13 @@
 //
 // Only the logic decides: the view shows what it is told and forwards every event of its
 // windows to the logic's handler of that name.
+#include <memory>
 #include <string>
 
 #include "config/StringList.h"
+#include "ui/GamePropView.h"
 #include "ui/MainActions.h"
+#include "ui/OptionsView.h"
 
 namespace tgl {
 
@@ -79,6 +82,10 @@ public:
   virtual void StopLogoAnimation() = 0;
   // The about box, shown modally.
   virtual void ShowAboutBox() = 0;
+
+  // The dialogs of the commands, made for one run each; they are modal to the window.
+  virtual std::unique_ptr<TGamePropView> CreateGamePropView() = 0;
+  virtual std::unique_ptr<TOptionsView> CreateOptionsView() = 0;
 
   // Started games' processes and the wait for their end; the view raises WatchedGameEvent.
   virtual TGameProcesses& GameProcesses() = 0;

@@ -9,8 +9,10 @@
 #include "app/RootUnit.h"
 #include "platform/Platform.h"
 #include "ui/AboutBox_win.h"
+#include "ui/GamePropWindow_win.h"
 #include "ui/MainLayout.h"
 #include "ui/MainTexts.h"
+#include "ui/OptionsWindow_win.h"
 #include "ui/Win32ComboBox_win.h"
 
 namespace tgl {
@@ -275,5 +277,14 @@ void TMainWindow::StartLogoAnimation() { Logo->Start(); }
 void TMainWindow::StopLogoAnimation() { Logo->Stop(); }
 
 void TMainWindow::ShowAboutBox() { TAboutBox::Execute(Window); }
+
+// Both dialogs are modal to the main window, which is disabled while they are open.
+std::unique_ptr<TGamePropView> TMainWindow::CreateGamePropView() {
+  return std::make_unique<TGamePropWindow>(Window);
+}
+
+std::unique_ptr<TOptionsView> TMainWindow::CreateOptionsView() {
+  return std::make_unique<TOptionsWindow>(Window);
+}
 
 }  // namespace tgl

@@ -76,6 +76,8 @@ public:
   void StartLogoAnimation() override;
   void StopLogoAnimation() override;
   void ShowAboutBox() override;
+  std::unique_ptr<TGamePropView> CreateGamePropView() override;
+  std::unique_ptr<TOptionsView> CreateOptionsView() override;
   void SetTrayGames(const TStrings& captions, bool more) override;
   TGameProcesses& GameProcesses() override { return *Processes; }
 

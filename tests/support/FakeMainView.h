@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "support/FakeDialogViews.h"
 #include "support/HeadlessControls.h"
 #include "launch/GameProcesses.h"
 #include "support/HeadlessListView.h"
@@ -104,9 +105,17 @@ public:
   }
   void StopLogoAnimation() override { LogoAnimating = false; }
   void ShowAboutBox() override;
+  std::unique_ptr<TGamePropView> CreateGamePropView() override {
+    return std::make_unique<TFakeGamePropView>(GameProp);
+  }
+  std::unique_ptr<TOptionsView> CreateOptionsView() override {
+    return std::make_unique<TFakeOptionsView>(Options);
+  }
   TGameProcesses& GameProcesses() override { return Processes; }
 
   THeadlessPanel Panel;
+  TGamePropScript GameProp;
+  TOptionsScript Options;
   THeadlessListView Games;
   TFakeGameProcesses Processes;
   std::function<void()> OnFormShow;

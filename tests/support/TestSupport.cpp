@@ -33,6 +33,31 @@ TAnswer TRecordedMessages::Ask(const std::string& text, TQuestionButtons buttons
   return answer;
 }
 
+namespace {
+
+class TCountedIcon : public TFileIcon {
+public:
+  TCountedIcon(int index, int& alive) : Index(index), Alive(alive) { ++Alive; }
+  ~TCountedIcon() override { --Alive; }
+  int IconIndex() const override { return Index; }
+
+private:
+  int Index;
+  int& Alive;
+};
+
+}  // namespace
+
+TRecordedShell::~TRecordedShell() {
+  EXPECT_EQ(IconsAlive, 0) << "icons handed out and never freed";
+}
+
+std::unique_ptr<TFileIcon> TRecordedShell::LargeFileIcon(const std::string& path) {
+  LargeIconRequests.push_back(path);
+  if (!GivesIcons) return nullptr;
+  return std::make_unique<TCountedIcon>(LargeIconIndex, IconsAlive);
+}
+
 std::vector<std::string> TRecordedMessages::TakeTexts() {
   std::vector<std::string> texts;
   for (const TShownMessage& message : Shown) texts.push_back(message.Text);

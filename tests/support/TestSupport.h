@@ -48,9 +48,11 @@ public:
   std::deque<TAnswer> Answers;
 };
 
-// Programs started and icons looked up, as a list; the shell's result is scripted.
+// Programs started and icons looked up, as a list; the shell's result is scripted. The
+// icons it hands out count themselves, so a test sees whether every one was freed.
 class TRecordedShell : public TShellCalls {
 public:
+  ~TRecordedShell() override;
   int Execute(const TShellCommand& command) override {
     Executed.push_back(command);
     return ExecuteResult;
@@ -59,6 +61,8 @@ public:
     IconRequests.push_back({path, large});
     return IconIndex;
   }
+  std::unique_ptr<TFileIcon> LargeFileIcon(const std::string& path) override;
+
   void CreateShortcut(const std::string& linkPath, const TShellLink& link) override {
     if (!ShortcutSucceeds) throw EError(Format(ShortcutFailedText, {linkPath}));
     Shortcuts.push_back({linkPath, link});
@@ -69,6 +73,13 @@ public:
   bool ShortcutSucceeds = true;
   int ExecuteResult = 42;  // a process handle: success
   int IconIndex = 3;
+  // The files whose large icons were asked for; the index of the icons handed out (0: the
+  // shell knows nothing of the file), or none at all.
+  std::vector<std::string> LargeIconRequests;
+  int LargeIconIndex = 5;
+  bool GivesIcons = true;
+  // Icons handed out and not freed yet.
+  int IconsAlive = 0;
 };
 
 // Installs the native platform over a scratch program folder (also the working directory,

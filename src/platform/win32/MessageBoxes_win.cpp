@@ -17,13 +17,23 @@ UINT IconOf(TMessageKind kind) {
 
 }  // namespace
 
+// A modal dialog of the program disables the owner while it runs: a box it shows belongs to
+// the dialog then, so it stays in front of the dialog and the dialog waits for it.
+HWND TMessageBoxes::CurrentOwner() const {
+  if (Owner && !::IsWindowEnabled(Owner))
+    if (HWND active = ::GetActiveWindow()) return active;
+  return Owner;
+}
+
 void TMessageBoxes::ShowMessage(const std::string& text, TMessageKind kind) {
-  ::MessageBoxA(Owner, text.c_str(), ProgramTitle, MB_OK | IconOf(kind));
+  ::MessageBoxA(CurrentOwner(), text.c_str(), ProgramTitle, MB_OK | IconOf(kind));
 }
 
 TAnswer TMessageBoxes::Ask(const std::string& text, TQuestionButtons buttons, TMessageKind kind) {
-  UINT style = buttons == TQuestionButtons::qbYesNoCancel ? MB_YESNOCANCEL : MB_OKCANCEL;
-  switch (::MessageBoxA(Owner, text.c_str(), ProgramTitle, style | IconOf(kind))) {
+  UINT style = MB_OKCANCEL;
+  if (buttons == TQuestionButtons::qbYesNoCancel) style = MB_YESNOCANCEL;
+  if (buttons == TQuestionButtons::qbYesNo) style = MB_YESNO;
+  switch (::MessageBoxA(CurrentOwner(), text.c_str(), ProgramTitle, style | IconOf(kind))) {
     case IDOK: return TAnswer::anOK;
     case IDYES: return TAnswer::anYes;
     case IDNO: return TAnswer::anNo;

@@ -14,6 +14,8 @@ public:
   void SetOwner(HWND owner) { Owner = owner; }
 
 private:
+  HWND CurrentOwner() const;
+
   HWND Owner = nullptr;
 };
 

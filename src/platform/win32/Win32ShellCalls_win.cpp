@@ -78,6 +78,17 @@ int TWin32ShellCalls::FileIconIndex(const std::string& path, bool large) {
   return info.iIcon;
 }
 
+// One call gives the icon and its index. The icon is the caller's to destroy: whatever the
+// shell handed out is owned at once, also when the call reports a failure.
+std::unique_ptr<TFileIcon> TWin32ShellCalls::LargeFileIcon(const std::string& path) {
+  SHFILEINFOA info{};
+  DWORD_PTR found = ::SHGetFileInfoA(path.c_str(), 0, &info, sizeof info,
+                                     SHGFI_ICON | SHGFI_SYSICONINDEX | SHGFI_LARGEICON);
+  auto icon = std::make_unique<TWin32FileIcon>(info.hIcon, info.iIcon);
+  if (!found || !icon->Handle()) return nullptr;
+  return icon;
+}
+
 void TWin32ShellCalls::CreateShortcut(const std::string& linkPath, const TShellLink& link) {
   TComScope com;
   TComRef<IShellLinkA> shellLink;

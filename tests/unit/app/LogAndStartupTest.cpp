@@ -32,6 +32,7 @@ TEST_F(LogAndStartupTest, WithoutTheSwitchNoLogIsTouched) {
     InitializeStartup(folder.Path() + "TesmoraGL.exe", Windows98);
     EXPECT_FALSE(Startup().LogEnabled);
     EXPECT_EQ(Startup().ProgramDir, folder.Path());
+    EXPECT_EQ(Startup().ProgramFile, folder.Path() + "TesmoraGL.exe");
   }
   EXPECT_FALSE(Folder.Exists("TesmoraGL.Log"));
 }

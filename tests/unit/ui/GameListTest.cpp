@@ -171,7 +171,9 @@ TEST_F(GameList, KeysRunTheirActionsAndDisabledOnesDoNothing) {
                                    std::string(GeForceDriverKey) + "\\NVidia\\OpenGL",
                                    "EnableFSAA"));
   EXPECT_TRUE(ShellCalls.Executed.empty());
-  EXPECT_TRUE(Form.GamesListKeyDown(vkInsert, {}));
+  View.GameProp.ChosenFiles = {""};
+  EXPECT_THROW(Form.GamesListKeyDown(vkInsert, {}), EAbort) << "New, its chooser cancelled";
+  EXPECT_EQ(View.GameProp.Choosers.size(), 1u);
   EXPECT_FALSE(Form.GamesListKeyDown('A', {}));
 
   ClickGame(GameIndex("Quake"));

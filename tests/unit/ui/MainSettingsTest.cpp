@@ -32,6 +32,7 @@ TEST_F(MainSettings, KeysAreReadAsNumbers) {
   EXPECT_EQ(settings.OnRun, 2) << "the low 8 bits of 258";
   EXPECT_TRUE(settings.GenericToolbar);
   EXPECT_EQ(View.Games.ViewStyle(), vsList);
+  EXPECT_EQ(View.CheckedViewStyleTag, vsList) << "the menu's check mark follows the style read";
   EXPECT_FALSE(Startup().NotifyOnWrongValue);
   EXPECT_TRUE(Startup().ShowAllCards);
 }

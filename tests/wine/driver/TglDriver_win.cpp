@@ -19,6 +19,13 @@
 //   tgldriver pick CLASS INDEX             picks entry INDEX of the card box
 //   tgldriver button CLASS COMMAND         clicks the visible toolbar button of COMMAND;
 //                                          DISABLED when it is greyed
+//   tgldriver dialog TITLE TIMEOUT_MS      waits for the program's dialog of that caption and
+//                                          prints its client size and tree: "DIALOG w,h"
+//   tgldriver settext TITLE ID TEXT        sets the text of the dialog's control ID
+//   tgldriver dlgclick TITLE ID            clicks the dialog's button ID (posted)
+//   tgldriver drop CLASS FILE              drops FILE on the top-level window of CLASS
+//   tgldriver windows CLASS                how many windows the thread of CLASS's window has,
+//                                          children included: "WINDOWS n"
 //   tgldriver launch EXE TIMEOUT_MS ARGS   starts EXE in its folder with the command line
 //                                          "EXE" ARGS exactly as given (as a shortcut
 //                                          gives it); "EXIT n" when it ends in time, else
@@ -471,6 +478,111 @@ private:
   void* Address = nullptr;
 };
 
+HWND FindDialog(const char* title) {
+  HWND candidate = ::FindWindowA("#32770", title);
+  return candidate && ::IsWindowVisible(candidate) ? candidate : nullptr;
+}
+
+int DialogCommand(const char* title, DWORD timeoutMs) {
+  HWND dialog = PollFor(timeoutMs, [&] { return FindDialog(title); });
+  if (!dialog) {
+    std::printf("TIMEOUT no dialog %s\n", title);
+    return 2;
+  }
+  RECT client;
+  ::GetClientRect(dialog, &client);
+  std::printf("DIALOG %ld,%ld\n", client.right, client.bottom);
+  PrintTree(dialog, 0);
+  return 0;
+}
+
+int SetTextCommand(const char* title, int id, const char* text) {
+  HWND control = ::GetDlgItem(FindDialog(title), id);
+  if (!control) {
+    std::printf("MISSING %s %d\n", title, id);
+    return 2;
+  }
+  DWORD_PTR result = 0;
+  ::SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
+                        5000, &result);
+  std::printf("DONE\n");
+  return 0;
+}
+
+int DialogClickCommand(const char* title, int id) {
+  HWND control = ::GetDlgItem(FindDialog(title), id);
+  if (!control) {
+    std::printf("MISSING %s %d\n", title, id);
+    return 2;
+  }
+  ::PostMessageA(control, BM_CLICK, 0, 0);
+  std::printf("DONE\n");
+  return 0;
+}
+
+// The drop record is left in the program's process: the window reads it after this driver
+// has ended, and DragFinish is the program's to call.
+int DropCommand(const char* className, const char* file) {
+  HWND window = ::FindWindowA(className, nullptr);
+  DWORD processId = 0;
+  ::GetWindowThreadProcessId(window, &processId);
+  HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+  if (!window || !process) {
+    std::printf("MISSING %s\n", className);
+    return 2;
+  }
+  std::string record(sizeof(DROPFILES), '\0');
+  DROPFILES header{};
+  header.pFiles = sizeof(DROPFILES);
+  std::memcpy(record.data(), &header, sizeof header);
+  record += file;
+  record.append(2, '\0');
+  void* remote = ::VirtualAllocEx(process, nullptr, record.size(), MEM_COMMIT | MEM_RESERVE,
+                                  PAGE_READWRITE);
+  ::WriteProcessMemory(process, remote, record.data(), record.size(), nullptr);
+  ::CloseHandle(process);
+  ::PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
+  std::printf("DONE\n");
+  return 0;
+}
+
+// Top-level windows of the thread and all their descendants: EnumChildWindows descends by
+// itself. Each top level is listed after the count, so a failure shows what was left.
+struct TWindowCount {
+  int Count = 0;
+  std::string TopLevels;
+};
+
+BOOL CALLBACK CountChild(HWND, LPARAM lParam) {
+  ++*reinterpret_cast<int*>(lParam);
+  return TRUE;
+}
+
+BOOL CALLBACK CountTopLevel(HWND window, LPARAM lParam) {
+  auto* count = reinterpret_cast<TWindowCount*>(lParam);
+  int children = 0;
+  ::EnumChildWindows(window, &CountChild, reinterpret_cast<LPARAM>(&children));
+  count->Count += 1 + children;
+  count->TopLevels += "TOP " + ClassOf(window) + " visible=" +
+                      std::to_string(::IsWindowVisible(window) ? 1 : 0) +
+                      " children=" + std::to_string(children) + " title=" +
+                      Escaped(WindowText(window)) + "\n";
+  return TRUE;
+}
+
+int WindowsCommand(const char* className) {
+  HWND window = ::FindWindowA(className, nullptr);
+  if (!window) {
+    std::printf("MISSING %s\n", className);
+    return 2;
+  }
+  TWindowCount count;
+  ::EnumThreadWindows(::GetWindowThreadProcessId(window, nullptr), &CountTopLevel,
+                      reinterpret_cast<LPARAM>(&count));
+  std::printf("WINDOWS %d\n%s", count.Count, count.TopLevels.c_str());
+  return 0;
+}
+
 struct TClassSearch {
   const char* ClassName;
   HWND Found;
@@ -768,6 +880,11 @@ int main(int argc, char** argv) {
   if (command == "cards" && argc == 3) return CardsCommand(argv[2]);
   if (command == "pick" && argc == 4) return PickCommand(argv[2], std::atoi(argv[3]));
   if (command == "button" && argc == 4) return ButtonCommand(argv[2], std::atoi(argv[3]));
+  if (command == "dialog" && argc == 4) return DialogCommand(argv[2], std::strtoul(argv[3], nullptr, 10));
+  if (command == "settext" && argc == 5) return SetTextCommand(argv[2], std::atoi(argv[3]), argv[4]);
+  if (command == "dlgclick" && argc == 4) return DialogClickCommand(argv[2], std::atoi(argv[3]));
+  if (command == "drop" && argc == 4) return DropCommand(argv[2], argv[3]);
+  if (command == "windows" && argc == 3) return WindowsCommand(argv[2]);
   if (command == "shortcut" && argc == 3) return ShortcutCommand(argv[2]);
   if (command == "launch" && argc == 5)
     return LaunchCommand(argv[2], std::strtoul(argv[3], nullptr, 10), argv[4]);
@@ -776,6 +893,6 @@ int main(int argc, char** argv) {
   std::fprintf(stderr,
                "usage: tgldriver msgbox|answer|window|shown|minimize|close|tree|click|key|items|select|"
                "listkey|cards|pick|button|startup|toplevels|post|send|ask|postkey|focus|cursor|"
-               "popupmenu|menus|menukeys|trayicons|explorerrestart ...\n");
+               "popupmenu|menus|menukeys|trayicons|explorerrestart|dialog|settext|dlgclick|drop|windows ...\n");
   return 1;
 }

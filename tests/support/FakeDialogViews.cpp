@@ -1,0 +1,62 @@
+#include "support/FakeDialogViews.h"
+
+#include <gtest/gtest.h>
+
+#include "app/Errors.h"
+#include "ui/GamePropDlg.h"
+#include "ui/OptionsDlg.h"
+
+namespace tgl::test {
+
+void ClickGetFilenameButton(TGamePropDlg& dialog) {
+  try {
+    dialog.GetFilenameButtonClick();
+  } catch (const EAbort&) {
+  }
+}
+
+// A new dialog starts with empty edits and its own caption, as the window does.
+TFakeGamePropView::TFakeGamePropView(TGamePropScript& script) : Script(script) {
+  Script.Caption = "Program properties";
+  Script.Filename.clear();
+  Script.Name.clear();
+  Script.Parameters.clear();
+  Script.NameFocused = false;
+  Script.IconShown.reset();
+}
+
+void TFakeGamePropView::ShowIcon(std::unique_ptr<TFileIcon> icon) {
+  Icon = std::move(icon);
+  Script.IconShown = Icon ? std::optional<int>(Icon->IconIndex()) : std::nullopt;
+}
+
+bool TFakeGamePropView::ExecuteOpenDialog(const TFileDialogSpec& spec, std::string& fileName) {
+  Script.Choosers.push_back(spec);
+  if (Script.ChosenFiles.empty()) {
+    ADD_FAILURE() << "the file chooser was shown without a scripted answer";
+    return false;
+  }
+  fileName = Script.ChosenFiles.front();
+  Script.ChosenFiles.pop_front();
+  return !fileName.empty();
+}
+
+TModalResult TFakeGamePropView::ShowModal(TGamePropDlg& dialog) {
+  ++Script.DialogsShown;
+  dialog.FormShow();
+  for (int attempt = 0; attempt < 10; ++attempt) {
+    TModalResult result = Script.User ? Script.User(dialog, Script) : TModalResult::mrCancel;
+    if (result != TModalResult::mrOK || dialog.FormCloseQuery()) return result;
+    ++Script.OKRefused;
+  }
+  ADD_FAILURE() << "the user pressed OK ten times in vain";
+  return TModalResult::mrCancel;
+}
+
+TModalResult TFakeOptionsView::ShowModal(TOptionsDlg& dialog) {
+  ++Script.DialogsShown;
+  dialog.FormShow();
+  return Script.User ? Script.User(Script.Current) : TModalResult::mrCancel;
+}
+
+}  // namespace tgl::test

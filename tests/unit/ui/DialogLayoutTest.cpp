@@ -1,0 +1,100 @@
+// The layouts of the game properties and options dialogs: their sizes, every control inside
+// the client area with an ID of its own, and the captions users read.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ui/GamePropLayout.h"
+#include "ui/OptionsLayout.h"
+
+namespace tgl::test {
+namespace {
+
+const TDialogItem& ItemOf(const TDialogLayout& layout, int id) {
+  for (const TDialogItem& item : layout.Items)
+    if (item.Id == id) return item;
+  throw std::logic_error("no item " + std::to_string(id));
+}
+
+bool Inside(const TDialogItem& inner, const TDialogItem& outer) {
+  return inner.Left >= outer.Left && inner.Top >= outer.Top &&
+         inner.Left + inner.Width <= outer.Left + outer.Width &&
+         inner.Top + inner.Height <= outer.Top + outer.Height;
+}
+
+TEST(DialogLayout, EveryControlLiesInsideTheClientAreaWithAnIdOfItsOwn) {
+  for (const TDialogLayout& layout : {GamePropLayout::Layout, OptionsLayout::Layout}) {
+    SCOPED_TRACE(layout.ClientWidth);
+    std::set<int> ids;
+    for (const TDialogItem& item : layout.Items) {
+      SCOPED_TRACE(item.Id);
+      EXPECT_TRUE(ids.insert(item.Id).second);
+      EXPECT_GE(item.Left, 0);
+      EXPECT_GE(item.Top, 0);
+      EXPECT_LE(item.Left + item.Width, layout.ClientWidth);
+      EXPECT_LE(item.Top + item.Height, layout.ClientHeight);
+    }
+    EXPECT_EQ(ItemOf(layout, OKButtonId).Kind, TDialogItemKind::dkDefaultButton);
+    EXPECT_STREQ(ItemOf(layout, CancelButtonId).Caption, "Cancel");
+  }
+}
+
+TEST(DialogLayout, TheGamePropertiesDialogShowsTheIconInItsBevel) {
+  using namespace GamePropLayout;
+  EXPECT_EQ(Layout.ClientWidth, 432);
+  EXPECT_EQ(Layout.ClientHeight, 155);
+  const TDialogItem& bevel = ItemOf(Layout, Panel1);
+  const TDialogItem& icon = ItemOf(Layout, Image1);
+  EXPECT_EQ(bevel.Width, 40);
+  EXPECT_EQ(bevel.Height, 40);
+  EXPECT_EQ(icon.Width, 32);
+  EXPECT_EQ(icon.Height, 32);
+  EXPECT_TRUE(Inside(icon, bevel));
+  EXPECT_STREQ(ItemOf(Layout, FilenameEdit).Hint, "Application file name with full path to it");
+  EXPECT_STREQ(ItemOf(Layout, GetFilenameButton).Hint,
+               "Click this button to browse for application file");
+  EXPECT_STREQ(ItemOf(Layout, NameEdit).Hint,
+               "Name that will be included in list of supported games");
+  EXPECT_STREQ(ItemOf(Layout, ParametersEdit).Hint,
+               "Command line parameters used when launching game");
+  // The labels' mnemonics reach the edits after them: each label comes right before its edit.
+  const int pairs[][2] = {{FilenameLabel, FilenameEdit}, {NameLabel, NameEdit},
+                          {ParametersLabel, ParametersEdit}};
+  for (const auto& [label, edit] : pairs)
+    EXPECT_EQ(&ItemOf(Layout, label) + 1, &ItemOf(Layout, edit));
+}
+
+TEST(DialogLayout, EveryRadioGroupHoldsItsChoicesInItsFrame) {
+  using namespace OptionsLayout;
+  EXPECT_EQ(Layout.ClientWidth, 280);
+  EXPECT_EQ(Layout.ClientHeight, 327);
+  struct Group {
+    int Id;
+    const char* Caption;
+    std::vector<std::string> Choices;
+  } groups[] = {{ApplicationsRadio, "Show applications as", {"Icons", "List"}},
+                {SaveRadioGroup, "Save settings ", {"Auto saving", "Confirm saving"}},
+                {LaunchRadio, "On game launch", {"Stay normal", "Minimize", "Exit"}},
+                {ToolbarRadio, "Toolbar style", {"Generic", "IE Style"}}};
+  for (const Group& group : groups) {
+    SCOPED_TRACE(group.Caption);
+    const TDialogItem& frame = ItemOf(Layout, group.Id);
+    EXPECT_STREQ(frame.Caption, group.Caption);
+    for (size_t index = 0; index < group.Choices.size(); ++index) {
+      const TDialogItem& choice = ItemOf(Layout, ChoiceId(group.Id, static_cast<int>(index)));
+      EXPECT_EQ(choice.Kind, TDialogItemKind::dkRadioButton);
+      EXPECT_EQ(choice.Caption, group.Choices[index]);
+      EXPECT_TRUE(Inside(choice, frame));
+    }
+  }
+  EXPECT_STREQ(ItemOf(Layout, WarnRegistryCheck).Caption,
+               "Warn on wrong value readed from registry ");
+  EXPECT_STREQ(ItemOf(Layout, ConfirmRegistryCheck).Caption, "Confirm upload from registry ");
+  EXPECT_STREQ(ItemOf(Layout, AutoRunCheck).Caption, "Run on Windows start");
+}
+
+}  // namespace
+}  // namespace tgl::test
