@@ -66,7 +66,7 @@ TStrings SplitCommandLine(std::string_view commandLine) {
 
 bool HandleCommandLine(const TStrings& arguments) {
   if (!arguments.empty() && arguments.front() == "/?") {
-    Messages().ShowMessage(HelpText, TMessageKind::mkInformation);
+    Messages().ShowMessage(LaunchHelpText, TMessageKind::mkInformation);
     return true;
   }
   if (HandleExportCommand(arguments)) {

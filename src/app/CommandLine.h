@@ -9,6 +9,7 @@
 
 namespace tgl {
 
+// The help of the switches that come first; LaunchHelpText is what "/?" shows.
 inline constexpr const char* HelpText =
     "Possible command line parameters:\r"
     "  /minimized - start TesmoraGL minimized in traybar\r"
@@ -16,8 +17,8 @@ inline constexpr const char* HelpText =
     "  /export:name - Export \"name\" configuration file\r"
     "  /? - This message will be displayed";
 
-// The help once the switches that apply a game's values are in: the lines above, with the
-// new switches before the last.
+// What "/?" shows: the lines above, with the switches that apply a game's values before the
+// last.
 inline constexpr const char* LaunchHelpText =
     "Possible command line parameters:\r"
     "  /minimized - start TesmoraGL minimized in traybar\r"

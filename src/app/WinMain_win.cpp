@@ -1,6 +1,8 @@
 // Program entry: start-up state, the command line, single instance, then the main window.
 #include <windows.h>
 
+#include <optional>
+
 #include "app/CommandLine.h"
 #include "app/Errors.h"
 #include "app/RootUnit.h"
@@ -12,6 +14,9 @@
 #include "ui/MainWindow_win.h"
 
 namespace {
+
+const char* const HandOverFailedText =
+    "Tesmora Game Launcher is running but did not take the request.";
 
 // Message boxes, file dialogs and the shell's commands belong to the main window while it
 // exists.
@@ -45,6 +50,12 @@ int RunProgram(HINSTANCE instance) {
 
     tgl::TInstanceMutex mutex;
     if (!mutex.IsOwned()) {
+      // A /run or /apply goes to the running instance; this start ends either way.
+      if (std::optional<tgl::TLaunchRequest> request = tgl::ParseLaunchRequest(arguments)) {
+        if (tgl::HandOverToRunningInstance(*request)) return 0;
+        platform.Messages().ShowMessage(HandOverFailedText, tgl::TMessageKind::mkError);
+        return 1;
+      }
       tgl::NotifyRunningInstance();
       return 0;
     }

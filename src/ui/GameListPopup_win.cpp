@@ -44,6 +44,7 @@ TGameListPopup::TGameListPopup(HIMAGELIST images, HFONT font, HFONT boldFont)
   Append(Menu, MF_SEPARATOR, 0, nullptr);
   Append(Menu, MF_STRING, ExportProfileCommand, ExportProfileCaption);
   Append(Menu, MF_STRING, ImportProfileCommand, ImportProfileCaption);
+  Append(Menu, MF_STRING, DesktopShortcutCommand, "Create desktop shortcut");
   Append(Menu, MF_SEPARATOR, 0, nullptr);
   Append(ShowAs, MF_STRING, ViewStyleCommand + 0, "Large icons");
   Append(ShowAs, MF_STRING, ViewStyleCommand + 2, "List");
@@ -94,6 +95,7 @@ void TGameListPopup::SetGameItemsEnabled(bool enabled) {
   UINT flags = MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED);
   for (TMainAction action : {TMainAction::maExecute, TMainAction::maEdit, TMainAction::maDelete})
     ::EnableMenuItem(Menu, CommandOf(action), flags);
+  ::EnableMenuItem(Menu, DesktopShortcutCommand, flags);
 }
 
 void TGameListPopup::CheckViewStyle(int tag) {

@@ -1,8 +1,8 @@
 #pragma once
 // GameListPopup, the game list's context menu: Run (the default item), New, "Edit...",
-// Delete, "Export profile...", "Import profile...", and "Show as" with the radio items
-// "Large icons" (Tag 0) and "List" (Tag 2). The action items send their actions' commands,
-// the profile file items theirs, the view-style items ViewStyleCommand + Tag.
+// Delete, "Export profile...", "Import profile...", "Create desktop shortcut", and "Show as"
+// with the radio items "Large icons" (Tag 0) and "List" (Tag 2). The action items send their
+// actions' commands, the other items theirs, the view-style items ViewStyleCommand + Tag.
 // With images on, the action items show their actions' images: they are then drawn by the
 // menu itself, through the owner window's WM_MEASUREITEM and WM_DRAWITEM.
 #include <windows.h>
@@ -18,6 +18,7 @@ namespace tgl {
 inline constexpr int ViewStyleCommand = 200;
 inline constexpr int ExportProfileCommand = 210;
 inline constexpr int ImportProfileCommand = 211;
+inline constexpr int DesktopShortcutCommand = 212;
 
 class TGameListPopup {
 public:

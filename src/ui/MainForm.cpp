@@ -17,7 +17,9 @@
 namespace tgl {
 
 TTesmoraGLxForm::TTesmoraGLxForm(TMainView& view, const TFrameRegistry& frames)
-    : FView(view), FFrames(frames) {
+    : FView(view),
+      FFrames(frames),
+      FSession(std::make_unique<TGameSession>(static_cast<TGameHost&>(*this))) {
   for (const TActionDefinition& definition : MainActions) {
     TActionState& state = FActions[static_cast<size_t>(definition.Action)];
     state = {true, std::string(definition.Caption), definition.ImageIndex};
@@ -32,8 +34,10 @@ TTesmoraGLxForm::TTesmoraGLxForm(TMainView& view, const TFrameRegistry& frames)
   games.OnGetImageIndex = [this](int item) { return GamesListGetImageIndex(item); };
 }
 
-// Whatever FormDestroy did not free goes in the same order: the profiles, the cards, the hub.
+// Whatever FormDestroy did not free goes in the same order: the session, the profiles, the
+// cards, the hub.
 TTesmoraGLxForm::~TTesmoraGLxForm() {
+  FSession.reset();
   TListViewControl& games = GamesList();
   games.OnChanging2 = nullptr;
   games.OnSelectItem = nullptr;
@@ -44,7 +48,9 @@ void TTesmoraGLxForm::FormCreate(const TStrings& arguments) {
   try {
     LogoReplay = false;
     FView.SetCaption(ProgramTitle);
-    StartHidden = IsMinimizedSwitch(arguments);
+    CommandLineRequest = ParseLaunchRequest(arguments);
+    StartedForLaunch = CommandLineRequest.has_value();
+    StartHidden = IsMinimizedSwitch(arguments) || StartedForLaunch;
     TestAdminRights();
     CheckGamesFile();
     LoadSettings();
@@ -128,16 +134,19 @@ void TTesmoraGLxForm::FormShow() {
     Messages().ShowMessage(Format(RestrictedModeText, {ProgramTitle}), TMessageKind::mkWarning);
 }
 
+// A game whose settings wait to be restored keeps the window unless they are put back now.
 bool TTesmoraGLxForm::FormCloseQuery() {
   try {
     SaveChangesPrompt(false);
+    return !FSession || FSession->SettleBeforeWrite();
   } catch (const EAbort&) {
     return false;
   }
-  return true;
 }
 
+// A game still waited for keeps its journal: the next start puts its settings back.
 void TTesmoraGLxForm::FormDestroy() noexcept {
+  FSession.reset();
   try {
     if (!GamesFileKept) SaveSettings();
   } catch (const EAbort&) {
@@ -161,10 +170,21 @@ void TTesmoraGLxForm::ShowApplicationClick() {
   AnimateLogo();
 }
 
-void TTesmoraGLxForm::Exit1Click() { FView.TerminateApplication(); }
+// No save question, but a game's settings that wait to be restored are not left behind
+// without asking.
+void TTesmoraGLxForm::Exit1Click() {
+  if (FSession && !FSession->SettleBeforeWrite()) return;
+  FView.TerminateApplication();
+}
 
 void TTesmoraGLxForm::ApplicationEventsHint(const std::string& hint) {
-  FView.SetStatusText(1, hint);
+  Hint = hint;
+  ShowStatusBarText();
+}
+
+// The hint while there is one; otherwise what a running game's session has to say.
+void TTesmoraGLxForm::ShowStatusBarText() {
+  FView.SetStatusText(1, Hint.empty() ? GameStatus : Hint);
 }
 
 // Every trigger plays the animation once; triggers during a cycle add exactly one more.

@@ -5,13 +5,20 @@
 // TMainView, to message boxes and the shell through the platform seams; the Win32 window
 // only forwards its events to the handlers below, which carry the names of the window's
 // events.
+//
+// It is also the host of the game a Run started (TGameHost): its questions, messages and
+// status bar are the window's, the processes and the wait are the view's (GameProcesses).
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "app/CommandLine.h"
 #include "cards/Cards.h"
 #include "config/StringList.h"
+#include "launch/GameHost.h"
+#include "launch/GameSession.h"
 #include "options/FieldHub.h"
 #include "profiles/Programs.h"
 #include "ui/ListViewControl.h"
@@ -23,20 +30,31 @@ namespace tgl {
 
 class TFrameRegistry;
 
-class TTesmoraGLxForm {
+class TTesmoraGLxForm : private TGameHost {
 public:
+  // The most games the tray menu lists; "More..." follows when there are more.
+  static constexpr int MaxTrayGames = 15;
+
   // The view and the frame registry outlive the form.
   TTesmoraGLxForm(TMainView& view, const TFrameRegistry& frames);
-  ~TTesmoraGLxForm();
+  ~TTesmoraGLxForm() override;
   TTesmoraGLxForm(const TTesmoraGLxForm&) = delete;
   TTesmoraGLxForm& operator=(const TTesmoraGLxForm&) = delete;
 
   // Life of the window. FormCreate takes the program's arguments; an error of a creation
   // step is shown and skips the steps after it, as it would in any window's creation.
   void FormCreate(const TStrings& arguments);
-  // False after FormCreate when the program was started with /minimized.
+  // False after FormCreate when the program was started with /minimized, /run or /apply.
   bool ShowOnStart() const { return !StartHidden; }
   void FormShow();
+  // Once the window is up (shown or not): driver values that a run which ended without
+  // seeing its game end left changed are put back, then the /run or /apply of the command
+  // line is carried out. Started for a request, the program ends when it is done, unless
+  // it waits for the game to restore its settings.
+  void FormStarted();
+  // The program's exit code: 1 when the request of its command line could not be carried
+  // out (unknown title, no supported card, a failed start or an error), else 0.
+  int ExitCode() const { return FExitCode; }
   // Whether the window may close; asks the save question.
   bool FormCloseQuery();
   // Saves the settings and frees the profile list, the card list and the hub. Never raises:
@@ -73,6 +91,19 @@ public:
   // is imported, any other file is the program of a new game.
   void FilesDropped(const std::string& firstFile);
   void ShowInstanceMessage() { ShowApplicationClick(); }
+  // A /run or /apply handed over by a second start of the program: the game is selected
+  // (after the save question) and run or applied as Run does.
+  void LaunchRequested(const TLaunchRequest& request);
+  // False while a dialog or a question of this window runs: a request must wait for it.
+  bool CanTakeRequest() const;
+  // A game of the tray menu, by its position in the list given to SetTrayGames: run as
+  // /run runs it.
+  void TrayGameClick(int index);
+  // "Create desktop shortcut" of GameListPopup: a shortcut on the desktop that runs the
+  // selected game with /run.
+  void DesktopShortcut1Click();
+  // The watched game's process ended, or the poll interval passed.
+  void WatchedGameEvent();
 
   // An action triggered by a button, a menu item or a key: a disabled one does nothing.
   void ExecuteAction(TMainAction action);
@@ -107,6 +138,8 @@ public:
   TFieldHub* Hub() const { return FHub.get(); }
   TrlCards* Cards() const { return FCards.get(); }
   TrlPrograms* Programs() const { return FPrograms.get(); }
+  // The running game's session; none after FormDestroy.
+  const TGameSession* Session() const { return FSession.get(); }
   // The program file dropped on the window, for the New command; empty otherwise.
   std::string DroppedFile;
 
@@ -128,6 +161,30 @@ private:
     bool Outer;
   };
 
+  // What a Run or Apply came to, for what follows it.
+  enum class TRunEnd { reCancelled, reApplied, reStartFailed, reStarted };
+  // What happens when the game that is waited for ends.
+  enum class TAfterGame {
+    agNothing,
+    agClose,        // OnRun "Exit": the window closes
+    agEndIfHidden,  // started for a request: the program ends unless the window was shown
+  };
+
+  // TGameHost: the session's questions, messages and status bar are the window's; its
+  // processes and the wait the view's.
+  TStartedProgram StartProgram(const std::string& path, const std::string& parameters,
+                               const std::string& folder) override;
+  bool HasEnded(TProcessToken process) override;
+  void ReleaseProcess(TProcessToken process) override;
+  TStrings RunningProgramNames() override;
+  uint32_t TickCount() override;
+  void Watch(std::optional<TProcessToken> process, bool poll) override;
+  void StopWatching() override;
+  bool Confirm(const std::string& text) override;
+  void ShowMessage(const std::string& text, TMessageKind kind) override;
+  void ShowStatus(const std::string& text) override;
+  void GameEnded() override;
+
   TListViewControl& GamesList() const { return FView.GamesList(); }
   void SetAction(TMainAction action, bool enabled, const std::string& caption, int imageIndex);
   void SetActionEnabled(TMainAction action, bool enabled);
@@ -138,14 +195,30 @@ private:
   // Asks a confirmation with OK and Cancel when `confirm`; false when the answer was not OK.
   static bool Confirmed(bool confirm, const char* question);
   void TestAdminRights();
+  // Run on a game, Apply on the Default entry or with `start` false: the registry write
+  // (restricted mode asks first), the start and the wait for the game.
+  TRunEnd RunProfile(const TrlProgramConfig& profile, bool start);
+  TRunEnd StartGame(const TrlProgramConfig& profile, bool writeRegistry);
+  void ApplyOnRun();
+  bool WriteValuesToRegistry(bool startsGame);
   // Tells the user once when Games.CFG is there but cannot be read; it is then kept.
   void CheckGamesFile();
-  bool WriteValuesToRegistry(bool startsGame);
-  void ApplyOnRun();
   // Imports the profile file, or one the user picks when `fileName` is empty.
   void ImportProfileFrom(std::string fileName);
   // Adds the profile as a new game; the index of its entry in the profile list.
   int ImportUnderFreeTitle(TGameProfile& profile);
+  // Selects the game a request names, after the save question, and runs or applies it.
+  TRunEnd CarryOut(const TLaunchRequest& request);
+  // After a request: a program started for one ends, otherwise OnRun applies.
+  void FinishLaunch(TRunEnd end);
+  // The program started for a request is done with it: it ends now, or when the game it
+  // waits for ends.
+  void EndLaunch();
+  bool HasSupportedCard() const;
+  int ItemOf(const TrlProgramConfig& profile) const;
+  // The tray menu's games follow the game list.
+  void RefreshTrayGames();
+  void ShowStatusBarText();
 
   TMainView& FView;
   const TFrameRegistry& FFrames;
@@ -154,6 +227,19 @@ private:
   std::unique_ptr<TFieldHub> FHub;
   std::unique_ptr<TrlCards> FCards;
   std::unique_ptr<TrlPrograms> FPrograms;
+  std::unique_ptr<TGameSession> FSession;
+  // The /run or /apply of the command line, until FormStarted carries it out.
+  std::optional<TLaunchRequest> CommandLineRequest;
+  // The program was started for a request: it ends once done unless its window was shown.
+  bool StartedForLaunch = false;
+  int FExitCode = 0;
+  TAfterGame AfterGame = TAfterGame::agNothing;
+  // The hint under the mouse, and the text of the game waited for: the status bar shows
+  // the hint while there is one.
+  std::string Hint;
+  std::string GameStatus;
+  // The titles of the games the tray menu lists, in its order.
+  TStrings TrayGameNames;
   bool StartHidden = false;
   // Games.CFG could not be read when the window was created.
   bool GamesFileKept = false;

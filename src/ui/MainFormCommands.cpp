@@ -64,23 +64,54 @@ void TTesmoraGLxForm::OnActionExecute() {
   TrlProgramConfig* profile = SelectedProfile();
   if (!profile) return;
   SaveChangesPrompt(true);
-  if (Startup().HasAdminRights) {
-    if (!WriteValuesToRegistry(!profile->IsDefault())) return;
-  } else if (Messages().Ask(RunRestrictedText, TQuestionButtons::qbOKCancel,
-                            TMessageKind::mkWarning) == TAnswer::anCancel) {
-    return;
+  TRunEnd end = RunProfile(*profile, true);
+  if (end == TRunEnd::reStarted || end == TRunEnd::reStartFailed) ApplyOnRun();
+}
+
+// Restricted mode writes nothing: the user says whether to go on without it. Apply is the
+// write alone; it must not be undone later by the restore of a game still running.
+TTesmoraGLxForm::TRunEnd TTesmoraGLxForm::RunProfile(const TrlProgramConfig& profile,
+                                                     bool start) {
+  bool writeRegistry = Startup().HasAdminRights;
+  if (!writeRegistry && Messages().Ask(RunRestrictedText, TQuestionButtons::qbOKCancel,
+                                       TMessageKind::mkWarning) == TAnswer::anCancel)
+    return TRunEnd::reCancelled;
+  if (profile.IsDefault() || !start) {
+    if (writeRegistry) {
+      if (!FSession->SettleBeforeWrite()) return TRunEnd::reCancelled;
+      WriteValuesToRegistry(false);
+    }
+    return TRunEnd::reApplied;
   }
-  if (profile->IsDefault()) return;
   AnimateLogo();
+  return StartGame(profile, writeRegistry);
+}
+
+// With the restore setting the session records the values before it writes them, starts
+// the game with a process to wait for and puts them back when it ends. Without it Run
+// writes and starts as it always has.
+TTesmoraGLxForm::TRunEnd TTesmoraGLxForm::StartGame(const TrlProgramConfig& profile,
+                                                    bool writeRegistry) {
+  if (writeRegistry && FSettings.RestoreDriverSettings) {
+    switch (FSession->Run(*FHub, profile, {true, true})) {
+      case TRunResult::rrCancelled: return TRunEnd::reCancelled;
+      case TRunResult::rrStartFailed: return TRunEnd::reStartFailed;
+      case TRunResult::rrStarted: return TRunEnd::reStarted;
+    }
+  }
+  if (writeRegistry) {
+    if (!FSession->SettleBeforeWrite()) return TRunEnd::reCancelled;
+    if (!WriteValuesToRegistry(true)) return TRunEnd::reCancelled;
+  }
   TShellCommand command;
   command.Verb = "open";
-  command.File = profile->Path;
-  command.Parameters = profile->Parameters;
-  command.Directory = FolderOfFile(profile->Path);
+  command.File = profile.Path;
+  command.Parameters = profile.Parameters;
+  command.Directory = FolderOfFile(profile.Path);
   command.ShowCommand = ShowDefault;
-  if (ShellCalls().Execute(command) <= ShellExecuteFailureLimit)
-    Messages().ShowMessage(RunFailedText, TMessageKind::mkError);
-  ApplyOnRun();
+  if (ShellCalls().Execute(command) > ShellExecuteFailureLimit) return TRunEnd::reStarted;
+  Messages().ShowMessage(RunFailedText, TMessageKind::mkError);
+  return TRunEnd::reStartFailed;
 }
 
 // The values that did not reach the driver registry are told in one message: Apply only
@@ -97,13 +128,21 @@ bool TTesmoraGLxForm::WriteValuesToRegistry(bool startsGame) {
 }
 
 // Nothing is left to save when the program ends here: Run asked the save question first.
+// While the game's settings wait to be restored the program must live on: "Exit" puts it
+// away now and closes it when the game has ended.
 void TTesmoraGLxForm::ApplyOnRun() {
+  AfterGame = TAfterGame::agNothing;
   switch (FSettings.OnRun) {
     case orMinimize:
       FView.MinimizeApplication();
       break;
     case orExit:
-      FView.CloseForm();
+      if (FSession->IsWaiting()) {
+        FView.MinimizeApplication();
+        AfterGame = TAfterGame::agClose;
+      } else {
+        FView.CloseForm();
+      }
       break;
     default:
       break;
@@ -123,6 +162,7 @@ void TTesmoraGLxForm::OnActionDelete() {
     TListSelection selection(SelectingGame);
     games.DeleteItem(index);
   }
+  RefreshTrayGames();
   if (index >= games.Count()) index = games.Count() - 1;
   SelectGame(index);
 }
@@ -172,6 +212,7 @@ void TTesmoraGLxForm::OnActionNew() {
   TListViewControl& games = GamesList();
   int index = games.AddItem(added.GetDisplayName(), &added,
                             IconIndexOf(added.GetPath(), games.ViewStyle() == vsIcon));
+  RefreshTrayGames();
   SelectGame(index);
   games.MakeVisible(games.IndexOfData(&added));
   lock.reset();
@@ -189,6 +230,7 @@ void TTesmoraGLxForm::OnActionEdit() {
   if (dialog.ShowModal() != TModalResult::mrOK) return;
   TListViewControl& games = GamesList();
   games.SetCaption(games.IndexOfData(profile), profile->GetDisplayName());
+  RefreshTrayGames();
   int index = games.IndexOfData(profile);
   games.SetImageIndex(index, IconIndexOf(profile->GetPath(), games.ViewStyle() == vsIcon));
   GamesListSelectItem(index, true);

@@ -22,6 +22,7 @@ void TTesmoraGLxForm::FillGames() {
       games.AddItem(profile.GetDisplayName(), &profile, TListViewControl::ImageOnDemand);
     }
   }
+  RefreshTrayGames();
   SelectGame(0);
 }
 

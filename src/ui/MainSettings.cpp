@@ -5,6 +5,7 @@
 #include "app/RootUnit.h"
 #include "config/CustomIniFile.h"
 #include "config/IniDocument.h"
+#include "launch/LaunchSettings.h"
 
 namespace tgl {
 namespace {
@@ -27,6 +28,7 @@ TProgramSettings ReadProgramSettings(TCustomIniFile& games) {
   // Held in a byte: only the low 8 bits of the number count.
   main.OnRun = static_cast<uint8_t>(games.ReadInteger(Section, "OnRun", main.OnRun) & 0xFF);
   main.GenericToolbar = games.ReadBool(Section, "GenericToolbar", main.GenericToolbar);
+  main.RestoreDriverSettings = ReadRestoreDriverSettings(games);
   settings.GameListLargeIcons =
       games.ReadBool(Section, "GameListStyle", settings.GameListLargeIcons);
   settings.NotifyOnWrongValue =
@@ -45,6 +47,7 @@ void WriteProgramSettings(TIniDocument& games, const TProgramSettings& settings)
   WriteBool(games, "GenericToolbar", main.GenericToolbar);
   WriteBool(games, "GameListStyle", settings.GameListLargeIcons);
   WriteBool(games, "NotifyOnWrongValue", settings.NotifyOnWrongValue);
+  WriteRestoreDriverSettings(games, main.RestoreDriverSettings);
 }
 
 }  // namespace tgl

@@ -1,7 +1,7 @@
 #pragma once
 // The program settings kept in section [%%Configuration] of Games.CFG. WriteLog is read
 // once at program start and never here; ShowAllCards is read but never written, so a user
-// who added it by hand keeps it.
+// who added it by hand keeps it. RestoreDriverSettings is written only while it is on.
 #include <cstdint>
 
 namespace tgl {
@@ -20,6 +20,8 @@ struct TMainSettings {
   bool ConfirmRegistry = true;
   uint8_t OnRun = orMinimize;  // any value above orExit stays, as orStay does
   bool GenericToolbar = false;
+  // Put the driver values a Run changed back when the game ends.
+  bool RestoreDriverSettings = false;
   friend bool operator==(const TMainSettings&, const TMainSettings&) = default;
 };
 
@@ -33,7 +35,7 @@ struct TProgramSettings {
 
 TProgramSettings ReadProgramSettings(TCustomIniFile& games);
 // Writes the eight keys in their order: the main window's six, GameListStyle and
-// NotifyOnWrongValue.
+// NotifyOnWrongValue; then RestoreDriverSettings while it is on, and removes it when off.
 void WriteProgramSettings(TIniDocument& games, const TProgramSettings& settings);
 
 }  // namespace tgl

@@ -30,6 +30,9 @@ inline constexpr const char* ExportProfileTitle = "Export profile";
 inline constexpr const char* ImportProfileTitle = "Import profile";
 inline constexpr const char* ProfileFileFilter =
     "Tesmora Game Launcher profile (*.tgp)|*.tgp|All files (*.*)|*.*";
+inline constexpr const char* NoDesktopText =
+    "The desktop folder cannot be found, so no shortcut was made.";
+inline constexpr const char* ReplaceShortcutText = "The desktop already holds \"%s\".\rReplace it?";
 
 // Panel 0 of the status bar, by WindowsVersion.
 inline constexpr const char* WindowsVersionTexts[] = {

@@ -1,6 +1,7 @@
 #pragma once
-// The main window's icon in the notification area with its menu BarPopupMenu: "Show Game
-// Launcher" (the default item), New, Options, About and Exit. The icon is there for the
+// The main window's icon in the notification area with its menu BarPopupMenu: the games
+// (then "More..." when not all fit), "Show Game Launcher" (the default item), New, Options,
+// About and Exit. The icon is there for the
 // whole run; a double click shows the application. The menu's New, Options and About
 // follow their actions; their images show when the toolbar style asks for them.
 #include <windows.h>
@@ -10,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "config/StringList.h"
 #include "ui/MainActions.h"
 #include "widgets/BarPopupMenu_win.h"
 #include "widgets/TrayIcon_win.h"
@@ -20,6 +22,7 @@ struct TTrayHandlers {
   std::function<void()> ShowApplication;  // Restore1 and the double click
   std::function<void(TMainAction)> Execute;  // New2, Options1, About1
   std::function<void()> Exit;               // Exit1
+  std::function<void(int)> RunGame;         // a game of the menu, by its position
   std::function<void(const std::string&)> Hint;
 };
 
@@ -35,9 +38,13 @@ public:
   // The menu is there, or taken away while a dialog of the window runs.
   void SetMenuPresent(bool present);
   void SetShowImages(bool show);
+  // The games listed above "Show Game Launcher"; "More..." after them when `more`.
+  void SetGames(const TStrings& captions, bool more);
 
 private:
   int ItemOf(TMainAction action) const;
+  // The menu has no insertion: it is built again whole, keeping the actions' states.
+  void BuildMenu();
 
   TTrayHandlers Handlers;
   TBarPopupMenu Menu;
@@ -46,6 +53,11 @@ private:
   int NewItem = -1;
   int OptionsItem = -1;
   int AboutItem = -1;
+  TStrings Games;
+  bool MoreGames = false;
+  bool NewEnabled = true;
+  bool OptionsEnabled = true;
+  bool AboutEnabled = true;
 };
 
 }  // namespace tgl

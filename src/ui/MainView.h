@@ -18,6 +18,7 @@ namespace tgl {
 
 class TFramePanel;
 struct TGameProfile;
+class TGameProcesses;
 class TListViewControl;
 
 class TMainView {
@@ -71,6 +72,10 @@ public:
 
   // The tray icon's menu (BarPopupMenu) is there, or taken away while a dialog runs.
   virtual void SetTrayMenu(bool present) = 0;
+  // The games the tray menu lists above "Show Game Launcher", by their captions, and
+  // "More..." after them when `more`. Choosing one raises TrayGameClick with its position,
+  // "More..." ShowApplicationClick.
+  virtual void SetTrayGames(const TStrings& captions, bool more) = 0;
   // GIFLogoImage: the view raises GIFLogoImageWrapAnimation at the end of each cycle of
   // its animation; Start plays on from there (it may have stopped by itself), Stop stops.
   virtual bool IsLogoAnimating() const = 0;
@@ -85,6 +90,9 @@ public:
   // The dialogs of the commands, made for one run each; they are modal to the window.
   virtual std::unique_ptr<TGamePropView> CreateGamePropView() = 0;
   virtual std::unique_ptr<TOptionsView> CreateOptionsView() = 0;
+
+  // Started games' processes and the wait for their end; the view raises WatchedGameEvent.
+  virtual TGameProcesses& GameProcesses() = 0;
 };
 
 }  // namespace tgl

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "app/CommandLine.h"
 #include "app/Errors.h"
 #include "app/RootUnit.h"
 #include "platform/Platform.h"
@@ -17,6 +18,11 @@ namespace {
 
 const char* const MainWindowProperty = "TglMainWindow";
 const int CardBoxId = 10;
+// Posted to itself: handed-over requests wait in the window until the loop takes them.
+const UINT TakeRequestsMessage = WM_APP + 21;
+// A handed-over request that came while a question of the window was open tries again.
+const UINT_PTR RequestRetryTimer = 2;
+const UINT RequestRetryInterval = 250;
 
 template <typename THandler>
 void Guarded(THandler handler) {
@@ -35,17 +41,36 @@ TShiftState CurrentShiftState() {
 
 }  // namespace
 
+// Started for a /run or /apply, the window stays hidden; FormStarted restores what an
+// earlier run left changed and carries the request out.
 int TMainWindow::Run(const TStrings& arguments) {
   Form->FormCreate(arguments);
   if (Form->ShowOnStart() && !Terminating) Guarded([&] { ShowForm(); });
-  MSG message;
-  while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
-    if (message.message == WM_MOUSEMOVE) TrackHint(message.hwnd, message.pt);
-    if (Window && ::IsDialogMessageA(Window, &message)) continue;
-    ::TranslateMessage(&message);
-    ::DispatchMessageA(&message);
+  Guarded([&] { Form->FormStarted(); });
+  RunMessageLoop();
+  return Form->ExitCode();
+}
+
+// Messages already in the queue do not wake MsgWaitForMultipleObjects: the queue is
+// emptied before each wait.
+void TMainWindow::RunMessageLoop() {
+  for (;;) {
+    MSG message;
+    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) return;
+      if (message.message == WM_MOUSEMOVE) TrackHint(message.hwnd, message.pt);
+      if (Window && ::IsDialogMessageA(Window, &message)) continue;
+      ::TranslateMessage(&message);
+      ::DispatchMessageA(&message);
+    }
+    HANDLE game = Processes ? Processes->WaitHandle() : nullptr;
+    DWORD woke = ::MsgWaitForMultipleObjects(game ? 1 : 0, game ? &game : nullptr, FALSE,
+                                             INFINITE, QS_ALLINPUT);
+    if (game && woke == WAIT_OBJECT_0) {
+      Processes->HandleSignalled();
+      if (Form) Guarded([&] { Form->WatchedGameEvent(); });
+    }
   }
-  return static_cast<int>(message.wParam);
 }
 
 LRESULT CALLBACK TMainWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
@@ -107,6 +132,19 @@ LRESULT TMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case ShowInstanceMessage:
       Form->ShowInstanceMessage();
       return 0;
+    case WM_COPYDATA:
+      return OnCopyData(*reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? TRUE : FALSE;
+    case TakeRequestsMessage:
+      TakeHandedOverRequests();
+      return 0;
+    case WM_TIMER:
+      if (wParam == GamePollTimer) {
+        Form->WatchedGameEvent();
+      } else if (wParam == RequestRetryTimer) {
+        ::KillTimer(Window, RequestRetryTimer);
+        TakeHandedOverRequests();
+      }
+      return 0;
     default:
       return ::DefWindowProcA(Window, message, wParam, lParam);
   }
@@ -137,6 +175,8 @@ void TMainWindow::OnCommand(int id, int code) {
     Form->ExportProfile1Click();
   } else if (id == ImportProfileCommand) {
     Form->ImportProfile1Click();
+  } else if (id == DesktopShortcutCommand) {
+    Form->DesktopShortcut1Click();
   }
 }
 
@@ -230,6 +270,32 @@ void TMainWindow::OnDestroy() {
   ::SetWindowLongPtrA(Window, GWLP_USERDATA, 0);
   Window = nullptr;
   ::PostQuitMessage(0);
+}
+
+// Any program can send WM_COPYDATA: only data made by HandOverData is taken. The sender
+// waits for the answer, so the request itself runs later, from the loop.
+bool TMainWindow::OnCopyData(const COPYDATASTRUCT& data) {
+  if (data.dwData != LaunchRequestDataId || (data.cbData > 0 && !data.lpData)) return false;
+  std::optional<TLaunchRequest> request = RequestOfHandOverData(
+      std::string_view(static_cast<const char*>(data.lpData), data.cbData));
+  if (!request) return false;
+  HandedOverRequests.push_back(std::move(*request));
+  ::PostMessageA(Window, TakeRequestsMessage, 0, 0);
+  return true;
+}
+
+// A question or dialog of the window runs its own loop, which may bring the request here:
+// it waits until that is closed.
+void TMainWindow::TakeHandedOverRequests() {
+  while (!HandedOverRequests.empty() && Window) {
+    if (!Form->CanTakeRequest()) {
+      ::SetTimer(Window, RequestRetryTimer, RequestRetryInterval, nullptr);
+      return;
+    }
+    TLaunchRequest request = std::move(HandedOverRequests.front());
+    HandedOverRequests.pop_front();
+    Guarded([&] { Form->LaunchRequested(request); });
+  }
 }
 
 void TMainWindow::TrackHint(HWND window, POINT point) {

@@ -71,6 +71,7 @@ TMainWindow::TMainWindow(HINSTANCE instance, TInstanceMutex& mutex, const TFrame
   if (!Window) throw EError("Cannot create the main window");
   CreateControls();
   CreateWidgets();
+  Processes = std::make_unique<TWindowGameProcesses>(Window);
   Form = std::make_unique<TTesmoraGLxForm>(*this, Frames);
   Games->OnMouseDown = [this] { Form->GamesListMouseDown(); };
   Games->OnKeyDown = [this](int key, TShiftState shift) {
@@ -166,6 +167,7 @@ void TMainWindow::CreateWidgets() {
   handlers.Execute = [this](TMainAction action) { Form->ExecuteAction(action); };
   handlers.Exit = [this] { Form->Exit1Click(); };
   handlers.Hint = [this](const std::string& hint) { ShowHint(hint); };
+  handlers.RunGame = [this](int index) { Form->TrayGameClick(index); };
   Tray = std::make_unique<TMainTray>(Window, StandardImages.Get(), std::move(handlers));
 }
 
@@ -263,6 +265,10 @@ void TMainWindow::TerminateApplication() {
 }
 
 void TMainWindow::SetTrayMenu(bool present) { Tray->SetMenuPresent(present); }
+
+void TMainWindow::SetTrayGames(const TStrings& captions, bool more) {
+  Tray->SetGames(captions, more);
+}
 
 bool TMainWindow::IsLogoAnimating() const { return Logo->IsAnimating(); }
 

@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <deque>
 #include <memory>
 #include <string>
 
@@ -20,6 +21,7 @@
 #include "ui/MainView.h"
 #include "ui/NoticeLabel_win.h"
 #include "ui/PanelWindow_win.h"
+#include "ui/WindowGameProcesses_win.h"
 #include "ui/Win32FramePanel_win.h"
 #include "ui/WindowHandle_win.h"
 #include "ui/rlListView_win.h"
@@ -77,6 +79,8 @@ public:
   bool EditGameToImport(TGameProfile& profile) override;
   std::unique_ptr<TGamePropView> CreateGamePropView() override;
   std::unique_ptr<TOptionsView> CreateOptionsView() override;
+  void SetTrayGames(const TStrings& captions, bool more) override;
+  TGameProcesses& GameProcesses() override { return *Processes; }
 
 private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -96,6 +100,12 @@ private:
   void OnMenuSelect(UINT item, UINT flags, HMENU menu);
   void OnMinimized();
   void OnDestroy();
+  // A /run or /apply that a second start handed over (WM_COPYDATA): taken at once, carried
+  // out from the message loop, where no question of the window is open.
+  bool OnCopyData(const COPYDATASTRUCT& data);
+  void TakeHandedOverRequests();
+  // The message loop; it also waits for the end of a running game.
+  void RunMessageLoop();
   // The hint of the window under the mouse, for the status bar.
   void TrackHint(HWND window, POINT point);
   void ShowHint(const std::string& hint);
@@ -125,6 +135,9 @@ private:
   std::string Hint;
   bool FormShown = false;
   bool Terminating = false;
+  std::deque<TLaunchRequest> HandedOverRequests;
+  // Before the form: the form's game session releases its process on the way out.
+  std::unique_ptr<TWindowGameProcesses> Processes;
   // Last, so it goes first: its hub's frame lives in the details panel.
   std::unique_ptr<TTesmoraGLxForm> Form;
 };

@@ -4,15 +4,53 @@
 // the window does, through OnFormShow; the logo's cycles end when a test says so.
 #include <array>
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "support/FakeDialogViews.h"
 #include "support/HeadlessControls.h"
+#include "launch/GameProcesses.h"
 #include "support/HeadlessListView.h"
 #include "ui/MainView.h"
 
 namespace tgl::test {
+
+// Started games as a script: each start gives a live process unless told otherwise; a test
+// ends it and raises the window's WatchedGameEvent itself.
+class TFakeGameProcesses : public TGameProcesses {
+public:
+  TStartedProgram Start(const std::string& path, const std::string& parameters,
+                        const std::string& folder) override {
+    Started.push_back({path, parameters, folder});
+    if (!StartSucceeds) return {};
+    Alive[++LastToken] = true;
+    return {true, LastToken};
+  }
+  bool HasEnded(TProcessToken process) override { return !Alive.at(process); }
+  void Release(TProcessToken process) override { Alive.erase(process); }
+  TStrings RunningProgramNames() override { return {}; }
+  uint32_t TickCount() override { return 1000; }
+  void Watch(std::optional<TProcessToken> process, bool poll) override {
+    Watching = true;
+    WatchedProcess = process;
+    Polling = poll;
+  }
+  void StopWatching() override { Watching = false; }
+  void EndLastProcess() { Alive.at(LastToken) = false; }
+
+  struct TStart {
+    std::string Path, Parameters, Folder;
+  };
+  std::vector<TStart> Started;
+  bool StartSucceeds = true;
+  TProcessToken LastToken = 0;
+  std::map<TProcessToken, bool> Alive;
+  bool Watching = false;
+  std::optional<TProcessToken> WatchedProcess;
+  bool Polling = false;
+};
 
 class TFakeMainView : public TMainView {
 public:
@@ -56,6 +94,10 @@ public:
   void TerminateApplication() override { Terminated = true; }
 
   void SetTrayMenu(bool present) override { TrayMenu = present; }
+  void SetTrayGames(const TStrings& captions, bool more) override {
+    TrayGames = captions;
+    TrayMore = more;
+  }
   bool IsLogoAnimating() const override { return LogoAnimating; }
   void StartLogoAnimation() override {
     LogoAnimating = true;
@@ -71,11 +113,13 @@ public:
   std::unique_ptr<TOptionsView> CreateOptionsView() override {
     return std::make_unique<TFakeOptionsView>(Options);
   }
+  TGameProcesses& GameProcesses() override { return Processes; }
 
   THeadlessPanel Panel;
   TGamePropScript GameProp;
   TOptionsScript Options;
   THeadlessListView Games;
+  TFakeGameProcesses Processes;
   std::function<void()> OnFormShow;
   // Runs while the about box is open.
   std::function<void()> WhileAboutBoxOpen;
@@ -100,6 +144,8 @@ public:
   bool CloseRequested = false;
   bool Terminated = false;
   bool TrayMenu = true;
+  TStrings TrayGames;
+  bool TrayMore = false;
   bool LogoAnimating = false;
   int LogoStarts = 0;
   int AboutBoxesShown = 0;

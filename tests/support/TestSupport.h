@@ -10,7 +10,9 @@
 #include <utility>
 #include <vector>
 
+#include "app/Errors.h"
 #include "app/RootUnit.h"
+#include "app/TextUtils.h"
 #include "config/IniCache.h"
 #include "platform/Platform.h"
 #include "platform/TableTexts.h"
@@ -62,8 +64,14 @@ public:
   }
   std::unique_ptr<TFileIcon> LargeFileIcon(const std::string& path) override;
 
+  void CreateShortcut(const std::string& linkPath, const TShellLink& link) override {
+    if (!ShortcutSucceeds) throw EError(Format(ShortcutFailedText, {linkPath}));
+    Shortcuts.push_back({linkPath, link});
+  }
   std::vector<TShellCommand> Executed;
   std::vector<std::pair<std::string, bool>> IconRequests;
+  std::vector<std::pair<std::string, TShellLink>> Shortcuts;
+  bool ShortcutSucceeds = true;
   int ExecuteResult = 42;  // a process handle: success
   int IconIndex = 3;
   // The files whose large icons were asked for; the index of the icons handed out (0: the

@@ -12,7 +12,7 @@ const char* const EmbeddedTexts[] = {"Cards",      "Voodoo3", "Vsa100", "Voodoo4
                                      "RagePro",    "Radeon",  "TNT",    "GeForce"};
 const int ExitTimeout = 30;
 
-TEST(ProgramEntry, HelpShowsTheFiveLinesAndEnds) {
+TEST(ProgramEntry, HelpShowsTheSwitchesAndEnds) {
   TProgramFolder folder;
   TWineProcess program(folder.Exe(), {"/?", "/exportall"}, folder.Path());
   EXPECT_EQ(ReadMessageBoxAndPressOk(),
@@ -20,6 +20,9 @@ TEST(ProgramEntry, HelpShowsTheFiveLinesAndEnds) {
             "  /minimized - start TesmoraGL minimized in traybar\\r"
             "  /exportall - Export all configuration files\\r"
             "  /export:name - Export \"name\" configuration file\\r"
+            "  /run:\"title\" - Apply the settings of game \"title\" and start it\\r"
+            "  /apply:\"title\" - Apply the settings of game \"title\"\\r"
+            "  /apply:Default - Apply the default settings\\r"
             "  /? - This message will be displayed");
   EXPECT_EQ(program.Wait(ExitTimeout), 0);
   EXPECT_EQ(folder.FileNames(), (std::vector<std::string>{"TesmoraGL.exe"}));

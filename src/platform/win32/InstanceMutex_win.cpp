@@ -3,6 +3,16 @@
 #include "app/RootUnit.h"
 
 namespace tgl {
+namespace {
+
+const char* const MainWindowClassName = "TTESMORAGLXFORM";
+// The running instance may be starting: its window is looked for during this time.
+const int FindWindowTries = 50;
+const DWORD FindWindowPause = 100;
+// A running instance busy for longer than this does not take the request.
+const UINT HandOverTimeout = 15000;
+
+}  // namespace
 
 TInstanceMutex::TInstanceMutex() {
   ::SetLastError(0);
@@ -21,8 +31,31 @@ void TInstanceMutex::Release() {
 }
 
 void NotifyRunningInstance() {
-  if (HWND running = ::FindWindowA("TTESMORAGLXFORM", nullptr))
+  if (HWND running = ::FindWindowA(MainWindowClassName, nullptr))
     ::PostMessageA(running, ShowInstanceMessage, 0, 0);
+}
+
+}  // namespace tgl
+
+namespace tgl {
+
+bool HandOverToRunningInstance(const TLaunchRequest& request) {
+  std::string data = HandOverData(request);
+  COPYDATASTRUCT copy{};
+  copy.dwData = LaunchRequestDataId;
+  copy.cbData = static_cast<DWORD>(data.size());
+  copy.lpData = data.data();
+  for (int attempt = 0; attempt < FindWindowTries; ++attempt) {
+    if (HWND running = ::FindWindowA(MainWindowClassName, nullptr)) {
+      DWORD_PTR taken = FALSE;
+      if (!::SendMessageTimeoutA(running, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy),
+                                 SMTO_NORMAL, HandOverTimeout, &taken))
+        return false;
+      return taken != FALSE;
+    }
+    ::Sleep(FindWindowPause);
+  }
+  return false;
 }
 
 }  // namespace tgl

@@ -3,6 +3,8 @@
 // system call, so two instances started together cannot both win.
 #include <windows.h>
 
+#include "app/CommandLine.h"
+
 namespace tgl {
 
 class TInstanceMutex {
@@ -24,5 +26,9 @@ private:
 
 // Asks the running instance to come to the front.
 void NotifyRunningInstance();
+
+// Hands a /run or /apply to the running instance (WM_COPYDATA to its main window, which
+// may still be on its way: looked for during a few seconds). False when no window took it.
+bool HandOverToRunningInstance(const TLaunchRequest& request);
 
 }  // namespace tgl

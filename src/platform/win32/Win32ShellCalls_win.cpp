@@ -1,11 +1,64 @@
 #include "platform/win32/Win32ShellCalls_win.h"
 
+#include <objbase.h>
 #include <shellapi.h>
+#include <shlobj.h>
+
+#include <string>
+
+#include "app/Errors.h"
+#include "app/TextUtils.h"
 
 namespace tgl {
 namespace {
 
 const char* TextOrNull(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
+
+// COM for the calls of one function; undone only when this call did it.
+class TComScope {
+public:
+  TComScope() : Initialized(SUCCEEDED(::CoInitialize(nullptr))) {}
+  ~TComScope() {
+    if (Initialized) ::CoUninitialize();
+  }
+  TComScope(const TComScope&) = delete;
+  TComScope& operator=(const TComScope&) = delete;
+
+private:
+  bool Initialized;
+};
+
+// Holds one reference of a COM object.
+template <typename TInterface>
+class TComRef {
+public:
+  TComRef() = default;
+  ~TComRef() {
+    if (Object) Object->Release();
+  }
+  TComRef(TComRef&& other) noexcept : Object(other.Object) { other.Object = nullptr; }
+  TComRef& operator=(TComRef&& other) noexcept {
+    std::swap(Object, other.Object);
+    return *this;
+  }
+  TComRef(const TComRef&) = delete;
+  TComRef& operator=(const TComRef&) = delete;
+  TInterface* operator->() const { return Object; }
+  void** Out() { return reinterpret_cast<void**>(&Object); }
+  explicit operator bool() const { return Object != nullptr; }
+
+private:
+  TInterface* Object = nullptr;
+};
+
+std::wstring WideOf(const std::string& text) {
+  int length = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+  if (length <= 0) return std::wstring();
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
+  wide.resize(static_cast<size_t>(length - 1));
+  return wide;
+}
 
 }  // namespace
 
@@ -34,6 +87,24 @@ std::unique_ptr<TFileIcon> TWin32ShellCalls::LargeFileIcon(const std::string& pa
   auto icon = std::make_unique<TWin32FileIcon>(info.hIcon, info.iIcon);
   if (!found || !icon->Handle()) return nullptr;
   return icon;
+}
+
+void TWin32ShellCalls::CreateShortcut(const std::string& linkPath, const TShellLink& link) {
+  TComScope com;
+  TComRef<IShellLinkA> shellLink;
+  TComRef<IPersistFile> file;
+  bool made =
+      SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                   IID_IShellLinkA, shellLink.Out())) &&
+      SUCCEEDED(shellLink->SetPath(link.Target.c_str())) &&
+      SUCCEEDED(shellLink->SetArguments(link.Arguments.c_str())) &&
+      SUCCEEDED(shellLink->SetWorkingDirectory(link.WorkingDirectory.c_str())) &&
+      SUCCEEDED(shellLink->SetDescription(link.Description.c_str())) &&
+      (link.IconFile.empty() ||
+       SUCCEEDED(shellLink->SetIconLocation(link.IconFile.c_str(), link.IconIndex))) &&
+      SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, file.Out())) &&
+      SUCCEEDED(file->Save(WideOf(linkPath).c_str(), TRUE));
+  if (!made) throw EError(Format(ShortcutFailedText, {linkPath}));
 }
 
 }  // namespace tgl

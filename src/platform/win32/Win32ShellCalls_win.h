@@ -1,5 +1,7 @@
 #pragma once
-// ShellExecuteA, the system image lists' icon indices and files' icons through shell32.
+// ShellExecuteA, the system image lists' icon indices and files' icons through shell32;
+// shortcuts through the shell's link object (IShellLinkA and IPersistFile, which Windows 95
+// has).
 #include <windows.h>
 
 #include <utility>
@@ -31,6 +33,7 @@ public:
   int Execute(const TShellCommand& command) override;
   int FileIconIndex(const std::string& path, bool large) override;
   std::unique_ptr<TFileIcon> LargeFileIcon(const std::string& path) override;
+  void CreateShortcut(const std::string& linkPath, const TShellLink& link) override;
   // The window that owns the commands that ask for it; none before the main window exists.
   void SetMainWindow(HWND window) { MainWindow = window; }
 

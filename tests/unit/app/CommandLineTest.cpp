@@ -30,6 +30,9 @@ TEST_F(CommandLineTest, HelpIsShownOnlyForAFirstArgumentOfExactlySlashQuestion) 
             "  /minimized - start TesmoraGL minimized in traybar\r"
             "  /exportall - Export all configuration files\r"
             "  /export:name - Export \"name\" configuration file\r"
+            "  /run:\"title\" - Apply the settings of game \"title\" and start it\r"
+            "  /apply:\"title\" - Apply the settings of game \"title\"\r"
+            "  /apply:Default - Apply the default settings\r"
             "  /? - This message will be displayed");
   EXPECT_EQ(Messages.Shown[0].Kind, TMessageKind::mkInformation);
   EXPECT_TRUE(Folder.FileNames().empty());

@@ -18,6 +18,7 @@ TEST_F(LogAndStartupTest, StartWithLoggingOnWritesTheTwoOpeningLines) {
   const std::string start = "\r\n--=== Start of program ===--\r\nStarting in \"" + Folder.Path() + "\"";
   EXPECT_EQ(Folder.Read("TesmoraGL.Log"), start);
   EXPECT_EQ(Startup().WindowsVersion, wvWindows98);
+  EXPECT_EQ(Startup().ProgramFile, Folder.Path() + "TesmoraGL.exe") << "what shortcuts start";
 
   InitializeStartup(Folder.Path() + "TesmoraGL.exe", Windows98);
   WriteLog("");

@@ -58,6 +58,7 @@ TEST_F(DialogCommands, NewWithADroppedFileListsSelectsAndShowsTheGameWithDefault
   EXPECT_EQ(View.Games.Captions(),
             (std::vector<std::string>{" Default ", "Arena", "doom2", "Quake"}));
   EXPECT_EQ(SelectedGame(), "doom2");
+  EXPECT_EQ(View.TrayGames, (TStrings{"Arena", "doom2", "Quake"})) << "the tray lists it";
   EXPECT_EQ(Form.Programs()->Count(), 4);
   EXPECT_EQ(StoredValue("doom2", "Path"), "C:\\Doom\\doom2.exe");
   EXPECT_EQ(StoredValue("%doom2_GeForce%", "GL Force Antialiasing"), "1");
@@ -137,6 +138,7 @@ TEST_F(DialogCommands, EditRenamesTheItemAndReloadsTheGame) {
   Form.ExecuteAction(TMainAction::maEdit);
   EXPECT_EQ(View.Games.Captions(), (std::vector<std::string>{" Default ", "Arena", "Quake II"}));
   EXPECT_EQ(SelectedGame(), "Quake II");
+  EXPECT_EQ(View.TrayGames, (TStrings{"Arena", "Quake II"})) << "the tray follows the title";
   EXPECT_EQ(View.Games.ImageIndex(GameIndex("Quake II")), 9);
   EXPECT_EQ(View.GameTitle, "Quake II");
   EXPECT_EQ(StoredValue("%Quake II_GeForce%", "GL Anisotropic filtering"), "2");

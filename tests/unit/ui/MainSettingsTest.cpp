@@ -62,6 +62,25 @@ TEST_F(MainSettings, SavingWritesTheEightKeysInOrderAndKeepsTheHandWrittenOnes) 
             "NotifyOnWrongValue=1\r\n");
 }
 
+TEST_F(MainSettings, TheRestoreSettingIsSavedOnlyWhileItIsOn) {
+  Folder.Write("Games.CFG", "[%%Configuration]\r\nRestoreDriverSettings=1\r\n");
+  Create();
+  EXPECT_TRUE(Form.Settings().RestoreDriverSettings);
+  Form.FormDestroy();
+  const std::string eightKeys =
+      "ConfirmSaving=1\r\nConfirmDelete=1\r\nConfirmDefault=1\r\nConfirmRegistry=1\r\n"
+      "OnRun=1\r\nGenericToolbar=0\r\nGameListStyle=1\r\nNotifyOnWrongValue=1\r\n";
+  EXPECT_EQ(Folder.Read("Games.CFG"),
+            "[%%Configuration]\r\nRestoreDriverSettings=1\r\n" + eightKeys);
+
+  TFakeMainView view;
+  TTesmoraGLxForm form(view, Frames);
+  form.FormCreate({});
+  form.Settings().RestoreDriverSettings = false;
+  form.FormDestroy();
+  EXPECT_EQ(Folder.Read("Games.CFG"), "[%%Configuration]\r\n" + eightKeys);
+}
+
 TEST_F(MainSettings, TheToolbarStyleChoosesTheToolbarAndTheMenuImages) {
   Folder.Write("Games.CFG", "[%%Configuration]\r\nGenericToolbar=1\r\n");
   Create();

@@ -29,6 +29,12 @@
 //   tgldriver drop CLASS FILE              drops FILE on the top-level window of CLASS
 //   tgldriver windows CLASS                how many windows the thread of CLASS's window has,
 //                                          children included: "WINDOWS n"
+//   tgldriver launch EXE TIMEOUT_MS ARGS   starts EXE in its folder with the command line
+//                                          "EXE" ARGS exactly as given (as a shortcut
+//                                          gives it); "EXIT n" when it ends in time, else
+//                                          "RUNNING" (it is left running)
+//   tgldriver shortcut LNK                 what a shortcut file holds: "TARGET t", "ARGS a",
+//                                          "DIR d", "ICON file,index"
 //   tgldriver startup EXE CLASS TIMEOUT_MS [ARGS]  starts EXE in its folder with ARGS and
 //                                          prints "SHOWN ms": the time until its window of
 //                                          CLASS is visible; then closes the window
@@ -777,6 +783,59 @@ int ButtonCommand(const char* topClass, int command) {
   return 0;
 }
 
+int LaunchCommand(const char* exe, DWORD timeoutMs, const char* arguments) {
+  std::string folder = exe;
+  folder = folder.substr(0, folder.find_last_of("\\/") + 1);
+  std::string commandLine = std::string("\"") + exe + "\" " + arguments;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
+    std::printf("ERROR cannot start %s\n", exe);
+    return 1;
+  }
+  ::CloseHandle(process.hThread);
+  DWORD exitCode = 0;
+  bool ended = ::WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0 &&
+               ::GetExitCodeProcess(process.hProcess, &exitCode);
+  ::CloseHandle(process.hProcess);
+  if (!ended) {
+    std::printf("RUNNING\n");
+    return 0;
+  }
+  std::printf("EXIT %lu\n", static_cast<unsigned long>(exitCode));
+  return 0;
+}
+
+int ShortcutCommand(const char* linkPath) {
+  ::CoInitialize(nullptr);
+  IShellLinkA* link = nullptr;
+  IPersistFile* file = nullptr;
+  wchar_t widePath[MAX_PATH] = {};
+  ::MultiByteToWideChar(CP_ACP, 0, linkPath, -1, widePath, MAX_PATH);
+  char target[MAX_PATH] = {}, arguments[1024] = {}, folder[MAX_PATH] = {}, icon[MAX_PATH] = {};
+  int iconIndex = 0;
+  bool read = SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                           IID_IShellLinkA, reinterpret_cast<void**>(&link))) &&
+              SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+              SUCCEEDED(file->Load(widePath, STGM_READ)) &&
+              SUCCEEDED(link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH)) &&
+              SUCCEEDED(link->GetArguments(arguments, sizeof arguments)) &&
+              SUCCEEDED(link->GetWorkingDirectory(folder, MAX_PATH)) &&
+              SUCCEEDED(link->GetIconLocation(icon, MAX_PATH, &iconIndex));
+  if (file) file->Release();
+  if (link) link->Release();
+  ::CoUninitialize();
+  if (!read) {
+    std::printf("ERROR cannot read %s\n", linkPath);
+    return 1;
+  }
+  std::printf("TARGET %s\nARGS %s\nDIR %s\nICON %s,%d\n", target, arguments, folder, icon,
+              iconIndex);
+  return 0;
+}
+
 int StartupCommand(const char* exe, const char* className, DWORD timeoutMs, int argc,
                    char** argv) {
   std::string folder = exe;
@@ -862,6 +921,9 @@ int main(int argc, char** argv) {
   if (command == "dlgclick" && argc == 4) return DialogClickCommand(argv[2], std::atoi(argv[3]));
   if (command == "drop" && argc == 4) return DropCommand(argv[2], argv[3]);
   if (command == "windows" && argc == 3) return WindowsCommand(argv[2]);
+  if (command == "shortcut" && argc == 3) return ShortcutCommand(argv[2]);
+  if (command == "launch" && argc == 5)
+    return LaunchCommand(argv[2], std::strtoul(argv[3], nullptr, 10), argv[4]);
   if (command == "startup" && argc >= 5)
     return StartupCommand(argv[2], argv[3], std::strtoul(argv[4], nullptr, 10), argc - 5, argv + 5);
   std::fprintf(stderr,
