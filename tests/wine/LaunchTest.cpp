@@ -18,6 +18,8 @@ namespace tgl::wine {
 namespace {
 
 const char* const Form = "TTesmoraGLxForm";
+// The game list menu's "Create desktop shortcut" (after Export and Import profile).
+const char* const DesktopShortcutCommand = "212";
 const int ExitTimeout = 30;
 const std::string WineGeForceCatalogue =
     "[Idents]\r\nVEN_0000&DEV_0000=GeForce\r\n[Files]\r\nGeForce=GeForce\r\n";
@@ -245,7 +247,7 @@ TEST_F(LaunchTest, TheDesktopShortcutRunsTheGameByItsTitleInItsFolder) {
   ASSERT_EQ(RunDriver({"shown", Form, "30000"}).ExitCode, 0);
   ASSERT_EQ(RunDriver({"select", Form, "1"}).ExitCode, 0);  // after " Default "
   // The context menu's "Create desktop shortcut" sends this command.
-  ASSERT_EQ(RunDriver({"post", Form, "0x111", "210", "0"}).ExitCode, 0);
+  ASSERT_EQ(RunDriver({"post", Form, "0x111", DesktopShortcutCommand, "0"}).ExitCode, 0);
   const std::string link = desktop + "Marker Game.lnk";
   for (int attempt = 0; attempt < 100 && !Folder.Exists("desk/Marker Game.lnk"); ++attempt)
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
