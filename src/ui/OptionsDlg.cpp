@@ -28,6 +28,7 @@ void TOptionsDlg::FormShow() {
   values.AutoRun = IsAutoRunOn();
   values.AutoRunEnabled = Startup().HasAdminRights;
   values.WarnRegistry = Startup().NotifyOnWrongValue;
+  values.RestoreDriverSettings = Settings.RestoreDriverSettings;
   View.ShowValues(values);
 }
 
@@ -45,6 +46,7 @@ void TOptionsDlg::FormClose(TModalResult result) {
     Settings.OnRun = static_cast<uint8_t>(values.LaunchIndex);
   Settings.GenericToolbar = values.ToolbarIndex == 0;
   Startup().NotifyOnWrongValue = values.WarnRegistry;
+  Settings.RestoreDriverSettings = values.RestoreDriverSettings;
   if (Startup().HasAdminRights) SetAutoRun(values.AutoRun, Startup().ProgramFile);
 }
 

@@ -7,7 +7,8 @@
 namespace tgl::OptionsLayout {
 
 inline constexpr int ClientWidth = 280;
-inline constexpr int ClientHeight = 327;
+// The original controls fill 327 pixels; the group "After the game" below them adds 48.
+inline constexpr int ClientHeight = 375;
 
 enum : int {
   ConfirmationsGroup = 100,
@@ -21,6 +22,8 @@ enum : int {
   AutoRunCheck = 150,
   WarningsGroup = 160,
   WarnRegistryCheck,
+  AfterGameGroup = 170,
+  RestoreCheck,
 };
 
 // The ID of a radio group's choice.
@@ -49,8 +52,10 @@ inline constexpr TDialogItem Items[] = {
     {AutoRunCheck, dkCheckBox, "Run on Windows start", 146, 228, 126, 17},
     {WarningsGroup, dkGroupBox, "Warnings", 8, 250, 264, 42},
     {WarnRegistryCheck, dkCheckBox, "Warn on wrong value readed from registry ", 18, 268, 246, 17},
-    {OKButtonId, dkDefaultButton, "OK", 116, 297, 75, 25},
-    {CancelButtonId, dkButton, "Cancel", 197, 297, 75, 25},
+    {AfterGameGroup, dkGroupBox, "After the game", 8, 298, 264, 42},
+    {RestoreCheck, dkCheckBox, "Restore driver settings when the game ends", 18, 316, 246, 17},
+    {OKButtonId, dkDefaultButton, "OK", 116, 345, 75, 25},
+    {CancelButtonId, dkButton, "Cancel", 197, 345, 75, 25},
 };
 
 inline constexpr TDialogLayout Layout{ClientWidth, ClientHeight, Items};

@@ -20,6 +20,7 @@ struct TOptionsValues {
   bool AutoRun = false;            // AutoRunCheck
   bool AutoRunEnabled = true;      // whether the user may change AutoRunCheck
   bool WarnRegistry = false;       // WarnRegistryCheck
+  bool RestoreDriverSettings = false;  // RestoreCheck
   friend bool operator==(const TOptionsValues&, const TOptionsValues&) = default;
 };
 

@@ -44,6 +44,7 @@ void TOptionsWindow::ShowInControls() const {
   Check(AutoRunCheck, Held.AutoRun);
   ::EnableWindow(Item(AutoRunCheck), Held.AutoRunEnabled);
   Check(WarnRegistryCheck, Held.WarnRegistry);
+  Check(RestoreCheck, Held.RestoreDriverSettings);
 }
 
 TOptionsValues TOptionsWindow::ReadControls() const {
@@ -58,6 +59,7 @@ TOptionsValues TOptionsWindow::ReadControls() const {
   values.AutoRun = Checked(AutoRunCheck);
   values.AutoRunEnabled = ::IsWindowEnabled(Item(AutoRunCheck)) != FALSE;
   values.WarnRegistry = Checked(WarnRegistryCheck);
+  values.RestoreDriverSettings = Checked(RestoreCheck);
   return values;
 }
 

@@ -219,7 +219,7 @@ TEST_F(DialogsTest, OptionsCancelledChangesNothingAndOKTakesEveryControlAndTheAu
   Command(OptionsCommand);
   std::optional<TDialog> dialog = WaitDialog(OptionsCaption);
   ASSERT_TRUE(dialog);
-  EXPECT_EQ(dialog->Size, "280,327");
+  EXPECT_EQ(dialog->Size, "280,375");
   EXPECT_EQ(dialog->Controls[101].second, "check=1");
   EXPECT_EQ(dialog->Controls[111].second, "check=1") << "Icons";
   EXPECT_EQ(dialog->Controls[132].second, "check=1") << "Minimize";

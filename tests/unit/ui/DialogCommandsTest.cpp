@@ -268,6 +268,27 @@ TEST_F(DialogCommands, ALaunchBehaviourWithoutAChoiceChecksNoneAndStays) {
   EXPECT_EQ(Form.Settings().OnRun, 3);
 }
 
+// The restore setting is written only while it is on: a file without it stays as it was.
+TEST_F(DialogCommands, RestoreDriverSettingsIsShownTakenBackAndWrittenOnlyWhileOn) {
+  Create();
+  View.Options.User = [](TOptionsValues& values) {
+    EXPECT_FALSE(values.RestoreDriverSettings);
+    values.RestoreDriverSettings = true;
+    return TModalResult::mrOK;
+  };
+  Form.ExecuteAction(TMainAction::maOptions);
+  EXPECT_TRUE(Form.Settings().RestoreDriverSettings);
+  View.Options.User = [](TOptionsValues& values) {
+    EXPECT_TRUE(values.RestoreDriverSettings);
+    values.RestoreDriverSettings = false;
+    return TModalResult::mrCancel;
+  };
+  Form.ExecuteAction(TMainAction::maOptions);
+  EXPECT_TRUE(Form.Settings().RestoreDriverSettings) << "Cancel takes nothing back";
+  Form.FormDestroy();
+  EXPECT_NE(Folder.Read("Games.CFG").find("RestoreDriverSettings=1\r\n"), std::string::npos);
+}
+
 TEST(AutoRunCommand, QuotesTheProgramFile) {
   EXPECT_EQ(AutoRunCommand("C:\\Program Files\\Tesmora\\TesmoraGL.exe"),
             "\"C:\\Program Files\\Tesmora\\TesmoraGL.exe\" /minimized");

@@ -70,7 +70,7 @@ TEST(DialogLayout, TheGamePropertiesDialogShowsTheIconInItsBevel) {
 TEST(DialogLayout, EveryRadioGroupHoldsItsChoicesInItsFrame) {
   using namespace OptionsLayout;
   EXPECT_EQ(Layout.ClientWidth, 280);
-  EXPECT_EQ(Layout.ClientHeight, 327);
+  EXPECT_EQ(Layout.ClientHeight, 375) << "327 and the group below the original controls";
   struct Group {
     int Id;
     const char* Caption;
@@ -94,6 +94,11 @@ TEST(DialogLayout, EveryRadioGroupHoldsItsChoicesInItsFrame) {
                "Warn on wrong value readed from registry ");
   EXPECT_STREQ(ItemOf(Layout, ConfirmRegistryCheck).Caption, "Confirm upload from registry ");
   EXPECT_STREQ(ItemOf(Layout, AutoRunCheck).Caption, "Run on Windows start");
+  EXPECT_STREQ(ItemOf(Layout, RestoreCheck).Caption, "Restore driver settings when the game ends");
+  EXPECT_TRUE(Inside(ItemOf(Layout, RestoreCheck), ItemOf(Layout, AfterGameGroup)));
+  for (const TDialogItem& item : Layout.Items)
+    if (item.Id < AfterGameGroup && item.Id != OKButtonId && item.Id != CancelButtonId)
+      EXPECT_LE(item.Top + item.Height, 327) << item.Id << " keeps its place";
 }
 
 }  // namespace
