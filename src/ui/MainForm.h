@@ -22,6 +22,7 @@
 namespace tgl {
 
 class TFrameRegistry;
+struct TGameProfile;
 
 class TTesmoraGLxForm {
 public:
