@@ -47,11 +47,16 @@ void TGamePropDlg::SetCaption(const std::string& caption) { View.SetCaption(capt
 // The new profile holds the first values before the dialog shows them: FormShow fills the
 // edits from the profile. Nothing is stored yet.
 TModalResult TGamePropDlg::ExecuteNew() {
-  NewProfile = true;
+  Edited = TEdited::New;
   GetFilenameButtonClick();
   Config->Name = Trimmed(View.NameText());
   Config->Path = Trimmed(View.FilenameText());
   Config->Parameters = Trimmed(View.ParametersText());
+  return ShowModal();
+}
+
+TModalResult TGamePropDlg::ShowDraft() {
+  Edited = TEdited::Draft;
   return ShowModal();
 }
 
@@ -120,20 +125,21 @@ std::string TGamePropDlg::TitleRefusal(const std::string& title) const {
   return std::string();
 }
 
-// A stored profile moves to its new title together with its option values; the new one has
-// no stored entry, so it only takes the title, and no other profile's entry is touched. A
-// new profile that cannot be written whole is erased again: its title was found free, so
-// the entry is its own.
+// A stored profile moves to its new title together with its option values; the new one and
+// the draft have no stored entry, so they only take the title, and no other profile's entry
+// is touched. A new profile that cannot be written whole is erased again: its title was
+// found free, so the entry is its own.
 void TGamePropDlg::FormClose(TModalResult result) {
   if (result != TModalResult::mrOK) return;
   std::string title = Trimmed(View.NameText());
-  if (NewProfile)
-    Config->Name = title;
-  else
+  if (Edited == TEdited::Stored)
     Config->SetName(title);
+  else
+    Config->Name = title;
   Config->Path = Trimmed(View.FilenameText());
   Config->Parameters = Trimmed(View.ParametersText());
-  if (!NewProfile) return Config->Save();
+  if (Edited == TEdited::Draft) return;
+  if (Edited == TEdited::Stored) return Config->Save();
   try {
     Config->Save();
   } catch (...) {

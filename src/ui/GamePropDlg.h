@@ -3,7 +3,8 @@
 // file and parameters. The New command runs ExecuteNew with a profile that is not stored
 // yet; the Edit command runs ShowModal with a stored one. Closing with OK checks the title
 // and then writes the result into the profile and Games.CFG; the caller updates the game
-// list.
+// list. ShowDraft checks the title the same way but writes nothing: the caller stores the
+// game itself (a profile file being imported).
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,9 @@ public:
   TModalResult ExecuteNew();
   // For the Edit command: shows the dialog on the stored profile Config.
   TModalResult ShowModal();
+  // Shows the dialog on Config, which is not stored and must not be: OK only takes the
+  // texts into it.
+  TModalResult ShowDraft();
 
   // Handlers of the view's events.
   void FormShow();
@@ -52,9 +56,12 @@ private:
   // The title's refusal as the user reads it; empty when the title can be taken.
   std::string TitleRefusal(const std::string& title) const;
 
+  // What OK does with Config: move its stored entry, write it as a new one, or only take
+  // the texts.
+  enum class TEdited { Stored, New, Draft };
+
   TGamePropView& View;
-  // The profile of the New command, which has no stored entry yet.
-  bool NewProfile = false;
+  TEdited Edited = TEdited::Stored;
 };
 
 // Removes what Games.CFG holds of a profile that a command could not finish, as far as

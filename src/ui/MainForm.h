@@ -29,6 +29,7 @@
 namespace tgl {
 
 class TFrameRegistry;
+struct TGameProfile;
 
 class TTesmoraGLxForm : private TGameHost {
 public:

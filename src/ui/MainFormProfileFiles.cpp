@@ -5,6 +5,7 @@
 #include "app/Errors.h"
 #include "platform/Platform.h"
 #include "profiles/ProfileFile.h"
+#include "ui/GamePropDlg.h"
 #include "ui/MainForm.h"
 #include "ui/MainTexts.h"
 #include "ui/TrayMenuLock.h"
@@ -19,6 +20,24 @@ TFileChoice ProfileFileChoice(const char* title, std::string fileName) {
   choice.DefaultExtension = ProfileFileExtension;
   choice.FileName = std::move(fileName);
   return choice;
+}
+
+// The game properties dialog on the file's game, which is not stored yet: its title is
+// checked as a new game's is, and OK only takes the texts over. False: cancelled.
+bool EditGameToImport(TGamePropView& view, TrlPrograms& programs, TGameProfile& profile) {
+  TrlProgramConfig draft;
+  draft.Name = profile.Title;
+  draft.Path = profile.Path;
+  draft.Parameters = profile.Parameters;
+  TGamePropDlg dialog(view);
+  dialog.SetCaption(ImportProfileTitle);
+  dialog.Config = &draft;
+  dialog.Programs = &programs;
+  if (dialog.ShowDraft() != TModalResult::mrOK) return false;
+  profile.Title = draft.Name;
+  profile.Path = draft.Path;
+  profile.Parameters = draft.Parameters;
+  return true;
 }
 
 }  // namespace
@@ -45,7 +64,7 @@ int TTesmoraGLxForm::ImportUnderFreeTitle(TGameProfile& profile) {
       return ImportProfile(*FPrograms, profile, profile.Title);
     } catch (const EImportTitle& clash) {
       Messages().ShowMessage(clash.what(), TMessageKind::mkWarning);
-      if (!FView.EditGameToImport(profile)) Abort();
+      if (!EditGameToImport(*FView.CreateGamePropView(), *FPrograms, profile)) Abort();
     }
   }
 }

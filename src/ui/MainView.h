@@ -17,7 +17,6 @@
 namespace tgl {
 
 class TFramePanel;
-struct TGameProfile;
 class TGameProcesses;
 class TListViewControl;
 
@@ -83,9 +82,6 @@ public:
   virtual void StopLogoAnimation() = 0;
   // The about box, shown modally.
   virtual void ShowAboutBox() = 0;
-  // A profile file to import whose title cannot be used: the game properties dialog,
-  // filled with the file's game, asks for another title. False when the user cancelled.
-  virtual bool EditGameToImport(TGameProfile& profile) = 0;
 
   // The dialogs of the commands, made for one run each; they are modal to the window.
   virtual std::unique_ptr<TGamePropView> CreateGamePropView() = 0;

@@ -278,10 +278,6 @@ void TMainWindow::StopLogoAnimation() { Logo->Stop(); }
 
 void TMainWindow::ShowAboutBox() { TAboutBox::Execute(Window); }
 
-// The game properties dialog is not part of this window yet: the import ends with the
-// message that told why the title cannot be used, and nothing is changed.
-bool TMainWindow::EditGameToImport(TGameProfile&) { return false; }
-
 // Both dialogs are modal to the main window, which is disabled while they are open.
 std::unique_ptr<TGamePropView> TMainWindow::CreateGamePropView() {
   return std::make_unique<TGamePropWindow>(Window);

@@ -76,7 +76,6 @@ public:
   void StartLogoAnimation() override;
   void StopLogoAnimation() override;
   void ShowAboutBox() override;
-  bool EditGameToImport(TGameProfile& profile) override;
   std::unique_ptr<TGamePropView> CreateGamePropView() override;
   std::unique_ptr<TOptionsView> CreateOptionsView() override;
   void SetTrayGames(const TStrings& captions, bool more) override;

@@ -105,8 +105,6 @@ public:
   }
   void StopLogoAnimation() override { LogoAnimating = false; }
   void ShowAboutBox() override;
-  // Each call takes the next scripted title; none left is Cancel.
-  bool EditGameToImport(TGameProfile& profile) override;
   std::unique_ptr<TGamePropView> CreateGamePropView() override {
     return std::make_unique<TFakeGamePropView>(GameProp);
   }
@@ -149,10 +147,6 @@ public:
   bool LogoAnimating = false;
   int LogoStarts = 0;
   int AboutBoxesShown = 0;
-  // The titles the game properties dialog of an import was opened with, and the titles the
-  // user gives it, in turn.
-  std::vector<std::string> TitlesToReplace;
-  std::vector<std::string> ImportTitles;
 };
 
 }  // namespace tgl::test

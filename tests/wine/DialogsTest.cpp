@@ -1,6 +1,7 @@
 // The game properties and options dialogs of the real TesmoraGL.exe under Wine: New with a
 // dropped program, Edit with a rename and the three refusals, Options with every control,
-// Cancel and the autorun value, and dialogs opened and closed many times.
+// Cancel and the autorun value, a profile file whose title is taken, and dialogs opened and
+// closed many times.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -20,9 +21,13 @@ const char* const WmCommand = "0x111";
 const char* const NewCommand = "100";
 const char* const EditCommand = "104";
 const char* const OptionsCommand = "107";
+// The game list's context menu: "Export profile..." and "Import profile...".
+const char* const ExportProfileCommand = "210";
+const char* const ImportProfileCommand = "211";
 const char* const NewCaption = "New program properties";
 const char* const EditCaption = "Program properties";
 const char* const OptionsCaption = "Options";
+const char* const ImportCaption = "Import profile";
 const char* const RunKey = "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 const std::string WineGeForceCatalogue =
@@ -205,6 +210,50 @@ TEST_F(DialogsTest, EditRefusesBadTitlesThenRenamesTheGameWithItsCardSections) {
             std::string::npos)
       << games;
   EXPECT_NE(games.find("[%Quake II_GeForce%]\r\nGL Anisotropic filtering=2\r\n"),
+            std::string::npos)
+      << games;
+}
+
+// Importing the file of a game that is still listed: the clash is told, then the game
+// properties dialog asks for another title; the first game keeps its entry.
+TEST_F(DialogsTest, AnImportedTitleThatIsTakenIsAskedForAgainInTheGamePropertiesDialog) {
+  StartShown();
+  Select(2);  // " Default ", Arena, Quake
+  ASSERT_TRUE(WaitSelected("Quake"));
+  const std::string file = WindowsPath(Folder.Path()) + "quake.tgp";
+  Command(ExportProfileCommand);
+  ASSERT_EQ(RunDriver({"filedialog", "Export profile", "20000", file}).ExitCode, 0);
+  std::string exported;
+  for (int attempt = 0; attempt < 100 && exported.find("[End]") == std::string::npos; ++attempt) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    exported = Folder.Exists("quake.tgp") ? Folder.Read("quake.tgp") : "";
+  }
+  ASSERT_NE(exported.find("Title=Quake\r\n"), std::string::npos) << exported;
+
+  Command(ImportProfileCommand);
+  ASSERT_EQ(RunDriver({"filedialog", ImportCaption, "20000", file}).ExitCode, 0);
+  EXPECT_EQ(Answer("ok"), "Application title should be unique");
+  std::optional<TDialog> dialog = WaitDialog(ImportCaption);
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(dialog->Controls[NameEdit].first, "Quake");
+  EXPECT_EQ(dialog->Controls[FilenameEdit].first, "C:\\Games\\Quake\\quake.exe");
+  EXPECT_EQ(dialog->Controls[ParametersEdit].first, "-game ctf");
+  ASSERT_EQ(Drive({"settext", ImportCaption, std::to_string(NameEdit), "Quake 2"}), "DONE");
+  ASSERT_EQ(Drive({"dlgclick", ImportCaption, std::to_string(OK)}), "DONE");
+  EXPECT_TRUE(DialogGone(ImportCaption));
+  EXPECT_TRUE(WaitSelected("Quake 2"));
+  CloseProgram();
+  std::string games = GamesFile();
+  EXPECT_NE(games.find("[Quake]\r\nPath=C:\\Games\\Quake\\quake.exe\r\nParameters=-game ctf"),
+            std::string::npos)
+      << games;
+  EXPECT_NE(games.find("[%Quake_GeForce%]\r\nGL Anisotropic filtering=2\r\n"),
+            std::string::npos)
+      << games;
+  EXPECT_NE(games.find("[Quake 2]\r\nPath=C:\\Games\\Quake\\quake.exe\r\nParameters=-game ctf"),
+            std::string::npos)
+      << games;
+  EXPECT_NE(games.find("[%Quake 2_GeForce%]\r\nGL Anisotropic filtering=2\r\n"),
             std::string::npos)
       << games;
 }

@@ -1,5 +1,6 @@
 // The game properties dialog on its own: choosing the program file, the title question, the
-// icon, the validation and what it takes over, for a stored and for a new profile.
+// icon, the validation and what it takes over, for a stored and for a new profile, and for a
+// draft that it must not store.
 #include <gtest/gtest.h>
 
 #include "app/Errors.h"
@@ -52,6 +53,14 @@ protected:
     dialog.Programs = &Programs;
     dialog.PresetFile = preset;
     return dialog.ExecuteNew();
+  }
+  // The run on a game that is not stored and that the dialog must not store.
+  TModalResult Draft(TrlProgramConfig& draft) {
+    TFakeGamePropView view(Script);
+    TGamePropDlg dialog(view);
+    dialog.Config = &draft;
+    dialog.Programs = &Programs;
+    return dialog.ShowDraft();
   }
   std::string GamesFile() const { return Folder.Read("Games.CFG"); }
 
@@ -267,6 +276,48 @@ TEST_F(GamePropDlgTest, TheFileButtonCancelledChangesNothing) {
   };
   Edit("Quake");
   EXPECT_TRUE(Messages.Shown.empty());
+}
+
+// A draft named like a stored game is refused as a new game would be (letter case ignored);
+// OK takes the edited texts into the draft and nothing into Games.CFG, not even a title
+// that no game holds.
+TEST_F(GamePropDlgTest, ADraftIsCheckedLikeANewGameAndOKStoresNothing) {
+  TrlProgramConfig draft;
+  draft.Name = "Quake";
+  draft.Path = "C:\\Games\\Quake\\quake.exe";
+  draft.Parameters = "-game ctf";
+  int attempt = 0;
+  Script.User = [&](TGamePropDlg&, TGamePropScript& user) {
+    EXPECT_EQ(user.Filename, "C:\\Games\\Quake\\quake.exe");
+    if (attempt++ == 0) {
+      EXPECT_EQ(user.Parameters, "-game ctf");
+      EXPECT_EQ(user.Name, "Quake") << "the draft's own title is shown";
+      return TModalResult::mrOK;
+    }
+    user.Name = attempt == 2 ? "ARENA" : " Quake 2 ";
+    user.Parameters = "+map e1m1";
+    return TModalResult::mrOK;
+  };
+  EXPECT_EQ(Draft(draft), TModalResult::mrOK);
+  EXPECT_EQ(Script.OKRefused, 2);
+  EXPECT_EQ(Messages.TakeTexts(), (TStrings{"Application title should be unique",
+                                            "Application title should be unique"}));
+  EXPECT_EQ(draft.Name, "Quake 2");
+  EXPECT_EQ(draft.Path, "C:\\Games\\Quake\\quake.exe");
+  EXPECT_EQ(draft.Parameters, "+map e1m1");
+  EXPECT_EQ(GamesFile(), Games);
+}
+
+TEST_F(GamePropDlgTest, ADraftCancelledTakesNothingOver) {
+  TrlProgramConfig draft;
+  draft.Name = "Quake";
+  Script.User = [](TGamePropDlg&, TGamePropScript& user) {
+    user.Name = "Quake 2";
+    return TModalResult::mrCancel;
+  };
+  EXPECT_EQ(Draft(draft), TModalResult::mrCancel);
+  EXPECT_EQ(draft.Name, "Quake");
+  EXPECT_EQ(GamesFile(), Games);
 }
 
 }  // namespace

@@ -74,7 +74,9 @@ TEST_F(ProfileFiles, DefaultExportsTheDefaultValuesAndACancelledDialogWritesNoth
       << exported;
 }
 
-TEST_F(ProfileFiles, ATitleClashAsksForAnotherTitleUntilOneFitsOrTheUserCancels) {
+// The game properties dialog opens on the file's game, which it does not store: a taken
+// title is refused in it as in New, and OK imports under the title and texts it was given.
+TEST_F(ProfileFiles, ATitleClashAsksForAnotherTitleInTheGamePropertiesDialog) {
   Create();
   ClickGame(GameIndex("Quake"));
   ExportTo("quake.tgp");
@@ -83,20 +85,33 @@ TEST_F(ProfileFiles, ATitleClashAsksForAnotherTitleUntilOneFitsOrTheUserCancels)
   // Cancel in the game properties dialog: nothing changes.
   EXPECT_THROW(ImportFrom("quake.tgp"), EAbort);
   EXPECT_EQ(Messages.TakeTexts(), TStrings{"Application title should be unique"});
-  EXPECT_EQ(View.TitlesToReplace, TStrings{"Quake"});
+  EXPECT_EQ(View.GameProp.DialogsShown, 1);
+  EXPECT_EQ(View.GameProp.Caption, "Import profile");
+  EXPECT_EQ(View.GameProp.Name, "Quake");
+  EXPECT_EQ(View.GameProp.Filename, "C:\\Games\\Quake\\quake.exe");
+  EXPECT_EQ(View.GameProp.Parameters, "-game ctf");
   EXPECT_EQ(Folder.Read("Games.CFG"), games);
   EXPECT_EQ(View.Games.Count(), 3);
+  EXPECT_TRUE(View.TrayMenu);
 
-  // Another title that is taken, letter case ignored, then a free one.
-  View.TitlesToReplace.clear();
-  View.ImportTitles = {"ARENA", "Quake 2"};
+  // Another title that is taken, letter case ignored, is refused in the dialog; then a free
+  // one, with other parameters.
+  int attempt = 0;
+  View.GameProp.User = [&](TGamePropDlg&, TGamePropScript& user) {
+    user.Name = attempt++ == 0 ? "ARENA" : "Quake 2";
+    user.Parameters = "-game dm";
+    return TModalResult::mrOK;
+  };
   ImportFrom("quake.tgp");
   EXPECT_EQ(Messages.TakeTexts(), (TStrings{"Application title should be unique",
                                             "Application title should be unique"}));
-  EXPECT_EQ(View.TitlesToReplace, (TStrings{"Quake", "ARENA"}));
+  EXPECT_EQ(View.GameProp.DialogsShown, 2);
+  EXPECT_EQ(View.GameProp.OKRefused, 1);
   EXPECT_EQ(SelectedGame(), "Quake 2");
   EXPECT_EQ(StoredValue("Quake 2", "Path"), "C:\\Games\\Quake\\quake.exe");
+  EXPECT_EQ(StoredValue("Quake 2", "Parameters"), "-game dm");
   EXPECT_EQ(StoredValue("%Quake 2_GeForce%", "GL Anisotropic filtering"), "2");
+  EXPECT_EQ(StoredValue("Quake", "Parameters"), "-game ctf");
   EXPECT_EQ(StoredValue("%Quake_GeForce%", "GL Anisotropic filtering"), "2");
 }
 
@@ -117,7 +132,7 @@ TEST_F(ProfileFiles, FilesThatAreNoProfilesAreRefusedAndChangeNothing) {
     EXPECT_EQ(View.Games.Count(), 3);
     EXPECT_EQ(SelectedGame(), " Default ");
   }
-  EXPECT_TRUE(View.TitlesToReplace.empty());
+  EXPECT_EQ(View.GameProp.DialogsShown, 0);
 }
 
 TEST_F(ProfileFiles, ADroppedProfileFileIsImported) {
