@@ -33,17 +33,9 @@ protected:
     SetWindowsVersion("win98");
     Folder.Write("Cards.CFG", WineGeForceCatalogue);
     Folder.Write("marker.exe", ReadBytes(ExeDir() + "/marker.exe"));
-    Folder.Write("cardprobe.exe", ReadBytes(ExeDir() + "/cardprobe.exe"));
-    TRunResult probe = RunWine(Folder.Path() + "cardprobe.exe", {}, Folder.Path(), 60);
-    std::vector<std::string> lines = OutputLines(probe.Output);
-    std::vector<std::string> fields;
-    if (lines.size() >= 2) {
-      std::istringstream card(lines[1]);
-      for (std::string field; std::getline(card, field, '|');) fields.push_back(field);
-    }
-    const std::string machine = "\\Registry\\Machine\\";
-    if (fields.size() == 7 && fields[5].rfind(machine, 0) == 0) {
-      DriverKey = "HKLM\\" + fields[5].substr(machine.size()) + "\\NVidia";
+    std::string cardKey = ProbeDriverKey(Folder);
+    if (!cardKey.empty()) {
+      DriverKey = cardKey + "\\NVidia";
       RunReg({"delete", DriverKey, "/f"});
     }
   }

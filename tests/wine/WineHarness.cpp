@@ -169,4 +169,20 @@ TProgramFolder::TProgramFolder() : TScratchFolder(TGL_E2E_ROOT) {
   Write("TesmoraGL.exe", ReadBytes(ExeDir() + "/TesmoraGL.exe"));
 }
 
+// The probe prints a header line, then the card: its seventh field is the driver key as
+// Wine's registry names it (\Registry\Machine\...).
+std::string ProbeDriverKey(const TProgramFolder& folder) {
+  folder.Write("cardprobe.exe", ReadBytes(ExeDir() + "/cardprobe.exe"));
+  TRunResult probe = RunWine(folder.Path() + "cardprobe.exe", {}, folder.Path(), 60);
+  std::vector<std::string> lines = OutputLines(probe.Output);
+  std::vector<std::string> fields;
+  if (lines.size() >= 2) {
+    std::istringstream card(lines[1]);
+    for (std::string field; std::getline(card, field, '|');) fields.push_back(field);
+  }
+  const std::string machine = "\\Registry\\Machine\\";
+  if (fields.size() != 7 || fields[5].rfind(machine, 0) != 0) return "";
+  return "HKLM\\" + fields[5].substr(machine.size());
+}
+
 }  // namespace tgl::wine

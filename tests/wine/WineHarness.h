@@ -51,6 +51,8 @@ private:
 // The lines a Windows program printed, without their CR LF ends.
 std::vector<std::string> OutputLines(const std::string& output);
 
+class TProgramFolder;
+
 TRunResult RunWine(const std::string& program, const std::vector<std::string>& arguments,
                    const std::string& workingDir, int timeoutSeconds);
 
@@ -63,6 +65,10 @@ std::string ReadMessageBoxAndPressOk(int timeoutMs = 20000);
 void SetWindowsVersion(const std::string& version);
 // Runs Wine's reg.exe with these arguments; its exit code.
 int RunReg(const std::vector<std::string>& arguments);
+
+// The registry key of the first card's driver (HKLM\...) that cardprobe.exe, copied into
+// `folder` and run there, finds for the Cards.CFG beside it; empty when it finds none.
+std::string ProbeDriverKey(const TProgramFolder& folder);
 
 // A fresh folder holding a copy of TesmoraGL.exe, removed after the test.
 class TProgramFolder : public test::TScratchFolder {
