@@ -70,6 +70,7 @@ void TGamePropDlg::FormShow() {
   View.SetNameText(Config->GetDisplayName());
   View.SetFilenameText(Config->GetPath());
   View.SetParametersText(Config->Parameters);
+  View.SetWaitForProgramText(Config->WaitForProgram);
   UpdateIcon();
 }
 
@@ -138,6 +139,7 @@ void TGamePropDlg::FormClose(TModalResult result) {
     Config->Name = title;
   Config->Path = Trimmed(View.FilenameText());
   Config->Parameters = Trimmed(View.ParametersText());
+  Config->WaitForProgram = Trimmed(View.WaitForProgramText());
   if (Edited == TEdited::Draft) return;
   if (Edited == TEdited::Stored) return Config->Save();
   try {

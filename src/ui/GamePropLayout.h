@@ -5,7 +5,8 @@
 namespace tgl::GamePropLayout {
 
 inline constexpr int ClientWidth = 432;
-inline constexpr int ClientHeight = 155;
+// The original controls fill 155 pixels; "Wait for program" below the parameters adds 30.
+inline constexpr int ClientHeight = 185;
 
 enum : int {
   FilenameLabel = 100,
@@ -17,6 +18,8 @@ enum : int {
   ParametersEdit,
   Panel1,
   Image1,
+  WaitForLabel,
+  WaitForEdit,
 };
 
 using enum TDialogItemKind;
@@ -33,6 +36,9 @@ inline constexpr TDialogItem Items[] = {
     {ParametersLabel, dkLabel, "&Parameters", 8, 96, 200, 13},
     {ParametersEdit, dkEdit, "", 8, 112, 244, 21,
      "Command line parameters used when launching game"},
+    {WaitForLabel, dkLabel, "&Wait for program", 8, 140, 200, 13},
+    {WaitForEdit, dkEdit, "", 8, 156, 244, 21,
+     "Program file that the game's launcher starts: settings are restored when it ends"},
     {OKButtonId, dkDefaultButton, "OK", 268, 122, 75, 25},
     {CancelButtonId, dkButton, "Cancel", 349, 122, 75, 25},
     {Panel1, dkBevel, "", 384, 16, 40, 40},

@@ -21,7 +21,7 @@ public:
   virtual ~TGamePropView() = default;
 
   virtual void SetCaption(const std::string& caption) = 0;
-  // FilenameEdit, NameEdit and ParametersEdit. They may be set before the window appears,
+  // FilenameEdit, NameEdit, ParametersEdit and WaitForEdit. They may be set before the window appears,
   // and they keep the texts they held when it closed.
   virtual std::string FilenameText() const = 0;
   virtual void SetFilenameText(const std::string& text) = 0;
@@ -29,6 +29,8 @@ public:
   virtual void SetNameText(const std::string& text) = 0;
   virtual std::string ParametersText() const = 0;
   virtual void SetParametersText(const std::string& text) = 0;
+  virtual std::string WaitForProgramText() const = 0;
+  virtual void SetWaitForProgramText(const std::string& text) = 0;
   // NameEdit gets the focus, or has it first when the window has yet to appear.
   virtual void FocusNameEdit() = 0;
   // Image1 shows the icon, or nothing for nullptr; it frees the icon it showed before.

@@ -10,10 +10,10 @@ namespace {
 
 using namespace GamePropLayout;
 
-constexpr int EditIds[3] = {FilenameEdit, NameEdit, ParametersEdit};
+constexpr int EditIds[] = {FilenameEdit, NameEdit, ParametersEdit, WaitForEdit};
 
 size_t SlotOf(int edit) {
-  for (size_t slot = 0; slot < 3; ++slot)
+  for (size_t slot = 0; slot < std::size(EditIds); ++slot)
     if (EditIds[slot] == edit) return slot;
   return 0;
 }
@@ -40,6 +40,10 @@ void TGamePropWindow::SetNameText(const std::string& text) { SetText(NameEdit, t
 std::string TGamePropWindow::ParametersText() const { return Text(ParametersEdit); }
 void TGamePropWindow::SetParametersText(const std::string& text) {
   SetText(ParametersEdit, text);
+}
+std::string TGamePropWindow::WaitForProgramText() const { return Text(WaitForEdit); }
+void TGamePropWindow::SetWaitForProgramText(const std::string& text) {
+  SetText(WaitForEdit, text);
 }
 
 void TGamePropWindow::FocusNameEdit() {

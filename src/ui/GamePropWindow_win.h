@@ -26,6 +26,8 @@ public:
   void SetNameText(const std::string& text) override;
   std::string ParametersText() const override;
   void SetParametersText(const std::string& text) override;
+  std::string WaitForProgramText() const override;
+  void SetWaitForProgramText(const std::string& text) override;
   void FocusNameEdit() override;
   void ShowIcon(std::unique_ptr<TFileIcon> icon) override;
   bool ExecuteOpenDialog(const TFileDialogSpec& spec, std::string& fileName) override;
@@ -43,7 +45,7 @@ private:
   TGamePropDlg* Logic = nullptr;
   std::string Caption = "Program properties";
   // FilenameEdit, NameEdit, ParametersEdit while the window is not there.
-  std::array<std::string, 3> Texts;
+  std::array<std::string, 4> Texts;
   bool NameFocusFirst = false;
   std::unique_ptr<TFileIcon> Icon;
 };

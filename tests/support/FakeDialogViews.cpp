@@ -21,6 +21,7 @@ TFakeGamePropView::TFakeGamePropView(TGamePropScript& script) : Script(script) {
   Script.Filename.clear();
   Script.Name.clear();
   Script.Parameters.clear();
+  Script.WaitForProgram.clear();
   Script.NameFocused = false;
   Script.IconShown.reset();
 }

@@ -23,6 +23,7 @@ struct TGamePropScript {
   std::string Filename;
   std::string Name;
   std::string Parameters;
+  std::string WaitForProgram;
   bool NameFocused = false;
   // The icon index Image1 shows; nullopt when it shows none.
   std::optional<int> IconShown;
@@ -49,6 +50,8 @@ public:
   void SetNameText(const std::string& text) override { Script.Name = text; }
   std::string ParametersText() const override { return Script.Parameters; }
   void SetParametersText(const std::string& text) override { Script.Parameters = text; }
+  std::string WaitForProgramText() const override { return Script.WaitForProgram; }
+  void SetWaitForProgramText(const std::string& text) override { Script.WaitForProgram = text; }
   void FocusNameEdit() override { Script.NameFocused = true; }
   void ShowIcon(std::unique_ptr<TFileIcon> icon) override;
   bool ExecuteOpenDialog(const TFileDialogSpec& spec, std::string& fileName) override;

@@ -161,7 +161,7 @@ TEST_F(DialogsTest, NewWithADroppedProgramListsAndSelectsItWithTheDefaultValues)
   ASSERT_EQ(Drive({"drop", Form, program}), "DONE");
   std::optional<TDialog> dialog = WaitDialog(NewCaption);
   ASSERT_TRUE(dialog) << "the dialog, and no file chooser";
-  EXPECT_EQ(dialog->Size, "432,155");
+  EXPECT_EQ(dialog->Size, "432,185");
   EXPECT_EQ(dialog->Controls[FilenameEdit].first, program);
   EXPECT_EQ(dialog->Controls[NameEdit].first, "TesmoraGL");
   EXPECT_EQ(dialog->Controls[ParametersEdit].first, "");

@@ -45,7 +45,7 @@ TEST(DialogLayout, EveryControlLiesInsideTheClientAreaWithAnIdOfItsOwn) {
 TEST(DialogLayout, TheGamePropertiesDialogShowsTheIconInItsBevel) {
   using namespace GamePropLayout;
   EXPECT_EQ(Layout.ClientWidth, 432);
-  EXPECT_EQ(Layout.ClientHeight, 155);
+  EXPECT_EQ(Layout.ClientHeight, 185) << "155 and the row of Wait for program";
   const TDialogItem& bevel = ItemOf(Layout, Panel1);
   const TDialogItem& icon = ItemOf(Layout, Image1);
   EXPECT_EQ(bevel.Width, 40);
@@ -62,7 +62,7 @@ TEST(DialogLayout, TheGamePropertiesDialogShowsTheIconInItsBevel) {
                "Command line parameters used when launching game");
   // The labels' mnemonics reach the edits after them: each label comes right before its edit.
   const int pairs[][2] = {{FilenameLabel, FilenameEdit}, {NameLabel, NameEdit},
-                          {ParametersLabel, ParametersEdit}};
+                          {ParametersLabel, ParametersEdit}, {WaitForLabel, WaitForEdit}};
   for (const auto& [label, edit] : pairs)
     EXPECT_EQ(&ItemOf(Layout, label) + 1, &ItemOf(Layout, edit));
 }

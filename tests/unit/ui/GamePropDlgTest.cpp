@@ -123,6 +123,28 @@ TEST_F(GamePropDlgTest, ChangingOnlyTheParametersKeepsTitleAndOptionValues) {
             "[Arena]\r\nPath=C:\\Games\\Arena.exe\r\nParameters=\r\n");
 }
 
+// A launcher stub's program is kept in the game's section only while it is set, so a game
+// without one stays byte for byte as it was.
+TEST_F(GamePropDlgTest, WaitForProgramIsShownStoredWhenSetAndRemovedWhenCleared) {
+  Script.User = [](TGamePropDlg&, TGamePropScript& user) {
+    EXPECT_EQ(user.WaitForProgram, "");
+    user.WaitForProgram = " game.exe ";
+    return TModalResult::mrOK;
+  };
+  EXPECT_EQ(Edit("Arena"), TModalResult::mrOK);
+  EXPECT_NE(GamesFile().find("[Arena]\r\nPath=C:\\Games\\Arena.exe\r\nParameters=\r\n"
+                             "WaitForProgram=game.exe\r\n"),
+            std::string::npos)
+      << GamesFile();
+  Script.User = [](TGamePropDlg&, TGamePropScript& user) {
+    EXPECT_EQ(user.WaitForProgram, "game.exe");
+    user.WaitForProgram.clear();
+    return TModalResult::mrOK;
+  };
+  EXPECT_EQ(Edit("Arena"), TModalResult::mrOK);
+  EXPECT_EQ(GamesFile(), Games);
+}
+
 TEST_F(GamePropDlgTest, ARenameMovesTheGameWithItsCardSections) {
   Script.User = TypesTitle(" Quake II ");
   EXPECT_EQ(Edit("Quake"), TModalResult::mrOK);
