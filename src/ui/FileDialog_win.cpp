@@ -15,8 +15,8 @@ constexpr DWORD OpenFileNameV4Size = offsetof(OPENFILENAMEA, lpTemplateName) + s
 
 }  // namespace
 
-bool ExecuteFileOpenDialog(HWND owner, const TFileDialogSpec& spec, std::string& fileName) {
-  std::string filter = SystemFilter(spec.Filter);
+bool ExecuteFileOpenDialog(HWND owner, const TFileDialogRequest& request, std::string& fileName) {
+  std::string filter = SystemFilter(request.Filter);
   std::vector<char> name(MAX_PATH * 2, '\0');
   OPENFILENAMEA open{};
   open.lStructSize = OpenFileNameV4Size;
@@ -25,14 +25,14 @@ bool ExecuteFileOpenDialog(HWND owner, const TFileDialogSpec& spec, std::string&
   open.nFilterIndex = 1;
   open.lpstrFile = name.data();
   open.nMaxFile = static_cast<DWORD>(name.size());
-  open.lpstrTitle = spec.Title.c_str();
-  open.lpstrDefExt = spec.DefaultExt.empty() ? nullptr : spec.DefaultExt.c_str();
+  open.lpstrTitle = request.Title.c_str();
+  open.lpstrDefExt = request.DefaultExt.empty() ? nullptr : request.DefaultExt.c_str();
   open.Flags = OFN_EXPLORER;
-  if (spec.HideReadOnly) open.Flags |= OFN_HIDEREADONLY;
-  if (spec.PathMustExist) open.Flags |= OFN_PATHMUSTEXIST;
-  if (spec.FileMustExist) open.Flags |= OFN_FILEMUSTEXIST;
-  if (spec.NoDereferenceLinks) open.Flags |= OFN_NODEREFERENCELINKS;
-  if (spec.EnableSizing) open.Flags |= OFN_ENABLESIZING;
+  if (request.HideReadOnly) open.Flags |= OFN_HIDEREADONLY;
+  if (request.PathMustExist) open.Flags |= OFN_PATHMUSTEXIST;
+  if (request.FileMustExist) open.Flags |= OFN_FILEMUSTEXIST;
+  if (request.NoDereferenceLinks) open.Flags |= OFN_NODEREFERENCELINKS;
+  if (request.EnableSizing) open.Flags |= OFN_ENABLESIZING;
   if (::GetOpenFileNameA(&open)) {
     fileName = name.data();
     return true;

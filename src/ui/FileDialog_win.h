@@ -1,15 +1,15 @@
 #pragma once
-// The system's Open dialog from a TFileDialogSpec.
+// The system's Open dialog from a TFileDialogRequest.
 #include <windows.h>
 
 #include <string>
 
-#include "ui/FileDialogSpec.h"
+#include "ui/FileDialogRequest.h"
 
 namespace tgl {
 
 // True with the chosen file's full name; false when the user cancelled. An error of the
 // chooser itself is raised.
-bool ExecuteFileOpenDialog(HWND owner, const TFileDialogSpec& spec, std::string& fileName);
+bool ExecuteFileOpenDialog(HWND owner, const TFileDialogRequest& request, std::string& fileName);
 
 }  // namespace tgl

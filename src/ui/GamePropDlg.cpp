@@ -16,17 +16,17 @@ const char* const TitleUnderscoreText =
 const char* const TitleEmptyText = "Application title shouldn't be empty";
 const char* const TitlePercentText = "Application title shouldn't begin with \"%\".";
 
-TFileDialogSpec ProgramFileDialog() {
-  TFileDialogSpec spec;
-  spec.Title = "Choice program";
-  spec.Filter = "Executable (*.exe;*.com;*.bat)|*.exe;*.com;*.bat|All files (*.*)|*.*";
-  spec.DefaultExt = "exe";
-  spec.HideReadOnly = true;
-  spec.PathMustExist = true;
-  spec.FileMustExist = true;
-  spec.NoDereferenceLinks = true;
-  spec.EnableSizing = Startup().WindowsVersion >= wvWindows98;
-  return spec;
+TFileDialogRequest ProgramFileDialog() {
+  TFileDialogRequest request;
+  request.Title = "Choice program";
+  request.Filter = "Executable (*.exe;*.com;*.bat)|*.exe;*.com;*.bat|All files (*.*)|*.*";
+  request.DefaultExt = "exe";
+  request.HideReadOnly = true;
+  request.PathMustExist = true;
+  request.FileMustExist = true;
+  request.NoDereferenceLinks = true;
+  request.EnableSizing = Startup().WindowsVersion >= wvWindows98;
+  return request;
 }
 
 std::string Trimmed(const std::string& text) { return std::string(Trim(text)); }

@@ -62,8 +62,8 @@ void TGamePropWindow::ShowIcon(std::unique_ptr<TFileIcon> icon) {
   Icon = std::move(icon);
 }
 
-bool TGamePropWindow::ExecuteOpenDialog(const TFileDialogSpec& spec, std::string& fileName) {
-  return ExecuteFileOpenDialog(Handle() ? Handle() : Owner, spec, fileName);
+bool TGamePropWindow::ExecuteOpenDialog(const TFileDialogRequest& request, std::string& fileName) {
+  return ExecuteFileOpenDialog(Handle() ? Handle() : Owner, request, fileName);
 }
 
 TModalResult TGamePropWindow::ShowModal(TGamePropDlg& dialog) {

@@ -31,8 +31,8 @@ void TFakeGamePropView::ShowIcon(std::unique_ptr<TFileIcon> icon) {
   Script.IconShown = Icon ? std::optional<int>(Icon->IconIndex()) : std::nullopt;
 }
 
-bool TFakeGamePropView::ExecuteOpenDialog(const TFileDialogSpec& spec, std::string& fileName) {
-  Script.Choosers.push_back(spec);
+bool TFakeGamePropView::ExecuteOpenDialog(const TFileDialogRequest& request, std::string& fileName) {
+  Script.Choosers.push_back(request);
   if (Script.ChosenFiles.empty()) {
     ADD_FAILURE() << "the file chooser was shown without a scripted answer";
     return false;

@@ -30,7 +30,7 @@ struct TGamePropScript {
   // The chooser's answers, in order: a file name, or empty for Cancel. A chooser without
   // an answer fails the test.
   std::deque<std::string> ChosenFiles;
-  std::vector<TFileDialogSpec> Choosers;
+  std::vector<TFileDialogRequest> Choosers;
   // The user while the dialog is open; nullptr: presses Cancel.
   std::function<TModalResult(TGamePropDlg&, TGamePropScript&)> User;
   int DialogsShown = 0;
@@ -54,7 +54,7 @@ public:
   void SetWaitForProgramText(const std::string& text) override { Script.WaitForProgram = text; }
   void FocusNameEdit() override { Script.NameFocused = true; }
   void ShowIcon(std::unique_ptr<TFileIcon> icon) override;
-  bool ExecuteOpenDialog(const TFileDialogSpec& spec, std::string& fileName) override;
+  bool ExecuteOpenDialog(const TFileDialogRequest& request, std::string& fileName) override;
   TModalResult ShowModal(TGamePropDlg& dialog) override;
 
 private:

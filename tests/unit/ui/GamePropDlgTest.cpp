@@ -7,7 +7,7 @@
 #include "profiles/Programs.h"
 #include "support/FakeDialogViews.h"
 #include "support/TestSupport.h"
-#include "ui/FileDialogSpec.h"
+#include "ui/FileDialogRequest.h"
 #include "ui/GamePropDlg.h"
 
 namespace tgl::test {
@@ -232,7 +232,7 @@ TEST_F(GamePropDlgTest, NewAsksTheChooserWithItsTitleFilterAndOptions) {
   Script.User = TypesTitle("Unreal");
   EXPECT_EQ(New(profile, ""), TModalResult::mrOK);
   ASSERT_EQ(Script.Choosers.size(), 1u);
-  const TFileDialogSpec& chooser = Script.Choosers[0];
+  const TFileDialogRequest& chooser = Script.Choosers[0];
   EXPECT_EQ(chooser.Title, "Choice program");
   EXPECT_EQ(chooser.Filter, "Executable (*.exe;*.com;*.bat)|*.exe;*.com;*.bat|All files (*.*)|*.*");
   EXPECT_EQ(chooser.DefaultExt, "exe");

@@ -9,7 +9,7 @@
 
 namespace tgl::test {
 
-struct TGifFrameSpec {
+struct TGifFramePlan {
   int Left = 0, Top = 0, Width = 0, Height = 0;
   std::vector<uint8_t> Indices;  // Width × Height palette indices, each below 126
   int DelayHundredths = 0;
@@ -25,13 +25,13 @@ public:
   TGifBuilder(int width, int height) : Width(width), Height(height) {}
 
   // Palette index i is the colour (i, 2i, 3i) modulo 256, so a pixel tells its index.
-  TGifBuilder& Frame(const TGifFrameSpec& frame) {
+  TGifBuilder& Frame(const TGifFramePlan& frame) {
     Frames.push_back(frame);
     return *this;
   }
   // A frame covering the whole screen in one index.
   TGifBuilder& Plain(uint8_t index, int delayHundredths = 10) {
-    TGifFrameSpec frame;
+    TGifFramePlan frame;
     frame.Width = Width;
     frame.Height = Height;
     frame.Indices.assign(static_cast<size_t>(Width) * Height, index);
@@ -51,7 +51,7 @@ public:
       out += char(2 * i);
       out += char(3 * i);
     }
-    for (const TGifFrameSpec& frame : Frames) {
+    for (const TGifFramePlan& frame : Frames) {
       out += "\x21\xF9\x04";
       out += char(frame.Disposal << 2 | (frame.Transparent >= 0 ? 1 : 0));
       Word(out, frame.DelayHundredths);
@@ -97,7 +97,7 @@ private:
   }
 
   int Width, Height;
-  std::vector<TGifFrameSpec> Frames;
+  std::vector<TGifFramePlan> Frames;
 };
 
 }  // namespace tgl::test

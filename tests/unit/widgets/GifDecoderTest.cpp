@@ -22,9 +22,9 @@ TRgba PixelAt(const TGifPicture& picture, size_t frame, int x, int y) {
 TRgba Colour(int i) { return {i, (2 * i) & 0xFF, (3 * i) & 0xFF, 255}; }
 const TRgba Transparent{0, 0, 0, 0};
 
-TGifFrameSpec Patch(int left, int top, int width, int height, uint8_t index, int disposal = 0,
+TGifFramePlan Patch(int left, int top, int width, int height, uint8_t index, int disposal = 0,
                     int transparent = -1) {
-  TGifFrameSpec frame{left, top, width, height, {}, 5, disposal, transparent};
+  TGifFramePlan frame{left, top, width, height, {}, 5, disposal, transparent};
   frame.Indices.assign(size_t(width) * height, index);
   return frame;
 }
@@ -136,7 +136,7 @@ TEST(GifDecoder, DamagedOrHostileFilesGiveNoPicture) {
   std::string manyFramesOfALargeScreen;
   {
     TGifBuilder large(1024, 1024);
-    TGifFrameSpec dot = Patch(0, 0, 1, 1, 1);
+    TGifFramePlan dot = Patch(0, 0, 1, 1, 1);
     for (int i = 0; i < 5; ++i) large.Frame(dot);  // 5 × 4 MB is beyond the limit
     manyFramesOfALargeScreen = large.Bytes();
   }

@@ -7,7 +7,7 @@
 
 namespace tgl {
 
-struct TFileDialogSpec {
+struct TFileDialogRequest {
   std::string Title;
   // Pairs of a description and its patterns, the parts separated by "|":
   // "Executable (*.exe)|*.exe|All files (*.*)|*.*".

@@ -1,4 +1,4 @@
-#include "ui/FileDialogSpec.h"
+#include "ui/FileDialogRequest.h"
 
 namespace tgl {
 
