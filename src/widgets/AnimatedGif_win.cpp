@@ -7,6 +7,7 @@
 
 #include "app/Errors.h"
 #include "widgets/Clock.h"
+#include "widgets/ControlClass_win.h"
 #include "widgets/GdiObjects_win.h"
 #include "widgets/Guarded_win.h"
 
@@ -28,6 +29,10 @@ struct TGifControl {
       if (auto handler = OnWrap) handler();
     };
   }
+  // The window is still there when its object goes: its timer goes with it.
+  ~TGifControl() { ::KillTimer(Window, FrameTimer); }
+  TGifControl(const TGifControl&) = delete;
+  TGifControl& operator=(const TGifControl&) = delete;
 
   HWND Window;
   TTickClock Clock;
@@ -153,23 +158,9 @@ struct TGifControl {
 };
 
 TGifControl& ControlOf(HWND window) {
-  auto* control = reinterpret_cast<TGifControl*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+  auto* control = ControlObject<TGifControl>(window);
   if (!control) throw EError("Not an animated picture");
   return *control;
-}
-
-LRESULT CALLBACK GifProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE)
-    ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new (std::nothrow) TGifControl(window)));
-  auto* control = reinterpret_cast<TGifControl*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!control) return message == WM_NCCREATE ? FALSE : ::DefWindowProcA(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    ::KillTimer(window, FrameTimer);
-    ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    delete control;
-    return ::DefWindowProcA(window, message, wParam, lParam);
-  }
-  return control->Handle(message, wParam, lParam);
 }
 
 std::optional<std::string_view> ResourceBytes(const char* name, const char* type) {
@@ -184,14 +175,8 @@ std::optional<std::string_view> ResourceBytes(const char* name, const char* type
 }  // namespace
 
 void RegisterAnimatedGifClass() {
-  HINSTANCE instance = ::GetModuleHandleA(nullptr);
-  WNDCLASSA windowClass{};
-  if (::GetClassInfoA(instance, AnimatedGifClass, &windowClass)) return;
-  windowClass.lpfnWndProc = &GifProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512) /* IDC_ARROW */);
-  windowClass.lpszClassName = AnimatedGifClass;
-  if (!::RegisterClassA(&windowClass)) throw EError("Cannot register the animated picture class");
+  RegisterControlClass(AnimatedGifClass, &ControlWindowProc<TGifControl>,
+                       "Cannot register the animated picture class");
 }
 
 TAnimatedGif::TAnimatedGif(HWND window, bool owned)

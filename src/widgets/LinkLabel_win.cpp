@@ -6,6 +6,7 @@
 #include <new>
 
 #include "app/Errors.h"
+#include "widgets/ControlClass_win.h"
 #include "widgets/GdiObjects_win.h"
 #include "widgets/Guarded_win.h"
 
@@ -23,7 +24,8 @@ HCURSOR HandCursor() {
 }
 
 struct TLinkControl {
-  explicit TLinkControl(HWND window) : Window(window) {}
+  // Until the parent gives a font, the link underlines the default one.
+  explicit TLinkControl(HWND window) : Window(window) { SetFont(nullptr); }
 
   HWND Window;
   std::string Address;
@@ -172,26 +174,9 @@ struct TLinkControl {
 };
 
 TLinkControl& ControlOf(HWND window) {
-  auto* control = reinterpret_cast<TLinkControl*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+  auto* control = ControlObject<TLinkControl>(window);
   if (!control) throw EError("Not a link");
   return *control;
-}
-
-LRESULT CALLBACK LinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* control = new (std::nothrow) TLinkControl(window);
-    if (!control) return FALSE;
-    control->SetFont(nullptr);
-    ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
-  }
-  auto* control = reinterpret_cast<TLinkControl*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!control) return ::DefWindowProcA(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    delete control;
-    return ::DefWindowProcA(window, message, wParam, lParam);
-  }
-  return control->Handle(message, wParam, lParam);
 }
 
 }  // namespace
@@ -202,14 +187,8 @@ bool OpenAddress(HWND owner, const std::string& address, int show) {
 }
 
 void RegisterLinkLabelClass() {
-  HINSTANCE instance = ::GetModuleHandleA(nullptr);
-  WNDCLASSA windowClass{};
-  if (::GetClassInfoA(instance, LinkLabelClass, &windowClass)) return;
-  windowClass.lpfnWndProc = &LinkProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512) /* IDC_ARROW */);
-  windowClass.lpszClassName = LinkLabelClass;
-  if (!::RegisterClassA(&windowClass)) throw EError("Cannot register the link class");
+  RegisterControlClass(LinkLabelClass, &ControlWindowProc<TLinkControl>,
+                       "Cannot register the link class");
 }
 
 TLinkLabel::TLinkLabel(HWND window, bool owned) : FOwned(owned ? window : nullptr), FHandle(window) {
