@@ -93,16 +93,18 @@ void TWin32ShellCalls::CreateShortcut(const std::string& linkPath, const TShellL
   TComScope com;
   TComRef<IShellLinkA> shellLink;
   TComRef<IPersistFile> file;
+  // __uuidof, not CLSID_/IID_ constants: those live in one object of the import library that
+  // carries every identifier Windows defines, some 35 KB of the program.
   bool made =
-      SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                   IID_IShellLinkA, shellLink.Out())) &&
+      SUCCEEDED(::CoCreateInstance(__uuidof(ShellLink), nullptr, CLSCTX_INPROC_SERVER,
+                                   __uuidof(IShellLinkA), shellLink.Out())) &&
       SUCCEEDED(shellLink->SetPath(link.Target.c_str())) &&
       SUCCEEDED(shellLink->SetArguments(link.Arguments.c_str())) &&
       SUCCEEDED(shellLink->SetWorkingDirectory(link.WorkingDirectory.c_str())) &&
       SUCCEEDED(shellLink->SetDescription(link.Description.c_str())) &&
       (link.IconFile.empty() ||
        SUCCEEDED(shellLink->SetIconLocation(link.IconFile.c_str(), link.IconIndex))) &&
-      SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, file.Out())) &&
+      SUCCEEDED(shellLink->QueryInterface(__uuidof(IPersistFile), file.Out())) &&
       SUCCEEDED(file->Save(WideOf(linkPath).c_str(), TRUE));
   if (!made) throw EError(Format(ShortcutFailedText, {linkPath}));
 }
