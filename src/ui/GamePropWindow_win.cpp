@@ -53,9 +53,10 @@ void TGamePropWindow::FocusNameEdit() {
     NameFocusFirst = true;
 }
 
-// The static shows the new icon before the old one is destroyed.
+// The static shows the new icon before the old one is destroyed. Every icon in this program
+// comes from TWin32ShellCalls, so it is a TWin32FileIcon.
 void TGamePropWindow::ShowIcon(std::unique_ptr<TFileIcon> icon) {
-  auto* shown = dynamic_cast<TWin32FileIcon*>(icon.get());
+  auto* shown = static_cast<TWin32FileIcon*>(icon.get());
   if (Handle())
     ::SendMessageA(Item(Image1), STM_SETICON,
                    reinterpret_cast<WPARAM>(shown ? shown->Handle() : nullptr), 0);

@@ -38,9 +38,11 @@ std::unique_ptr<TWin32Control> CreateControl(const TFrameComponent& component,
   switch (component.Kind) {
     case cmPageControl: return std::make_unique<TWin32PageControl>(component, container, tips);
     case cmTabSheet: {
-      auto* pageControl = dynamic_cast<TWin32PageControl*>(parent);
-      if (!pageControl) throw EError("TuningFrame: a tab sheet belongs in a page control");
-      return std::make_unique<TWin32TabSheet>(component, *pageControl, tips);
+      // A control of kind cmPageControl is made as a TWin32PageControl, just above.
+      if (!parent || parent->Kind() != cmPageControl)
+        throw EError("TuningFrame: a tab sheet belongs in a page control");
+      return std::make_unique<TWin32TabSheet>(component, static_cast<TWin32PageControl&>(*parent),
+                                              tips);
     }
     case cmGroupBox: return std::make_unique<TWin32GroupBox>(component, container, tips);
     case cmLabel: return std::make_unique<TWin32Label>(component, container, tips);
