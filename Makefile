@@ -38,7 +38,7 @@ start: $(PRESET)
 
 # The i686 build is always built: it is what users get, and its imports are checked.
 check: win32 $(PRESET) native
-	tools/make-dist --for-tests $(if $(filter x86_64,$(TARGET)),--amd64 build/win64)
+	tools/make-dist $(if $(filter x86_64,$(TARGET)),--amd64 build/win64)
 	@echo "End-to-end tests: build/$(PRESET)/TesmoraGL.exe ($(TARGET)) under $(WINE), WINEARCH=$(WINEARCH)"
 	$(XVFB) ctest --test-dir build/native --output-on-failure -j$(JOBS)
 
