@@ -21,7 +21,7 @@ RUN_PREFIX = $(CURDIR)/build/wineprefix-run-$(TARGET)
 DEMO_FOLDER = $(CURDIR)/build/demo-$(TARGET)
 XVFB := xvfb-run -a -s "-screen 0 1024x768x24"
 
-.PHONY: run test bench bench-wine bench-wine-run dist sanitize deps start check native win64 win32 clean
+.PHONY: run test bench bench-wine bench-wine-run dist deps start check native win64 win32 clean
 
 run: deps
 	@$(MAKE) --no-print-directory start TARGET=$$(tools/wine-target)
@@ -59,16 +59,12 @@ bench-wine: deps
 bench-wine-run: $(PRESET)
 	tools/bench-wine build/$(PRESET) $(WINE) $(WINEARCH) 5
 
+# The core, its unit tests, the fuzz corpora and the Wine tests' harness, all built under
+# AddressSanitizer and UBSan: `make test` runs every native test with them.
 native:
 	cmake --preset native -DTGL_E2E_DIR=$(CURDIR)/build/$(PRESET) -DTGL_WINE_LOADER=$(WINE) \
 	  -DTGL_WINEARCH=$(WINEARCH) -DTGL_WIN32_DIR=$(CURDIR)/build/win32
 	cmake --build --preset native -j$(JOBS)
-
-# The core's unit tests and the fuzz corpora under AddressSanitizer and UBSan.
-sanitize:
-	cmake --preset sanitize
-	cmake --build --preset sanitize -j$(JOBS)
-	ctest --test-dir build/sanitize --output-on-failure -j$(JOBS)
 
 win64:
 	cmake --preset win64
