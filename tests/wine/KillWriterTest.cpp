@@ -16,7 +16,7 @@
 namespace tgl::wine {
 namespace {
 
-const int DefaultKills = 200;
+const int DefaultKills = 150;
 
 int KillsPerWay() {
   const char* kills = std::getenv("TGL_WINE_KILLS");
