@@ -17,6 +17,12 @@
 //   tgldriver listkey CLASS VK             presses key VK in the game list
 //   tgldriver cards CLASS                  the card box's entries: "CARD i selected=0|1 T"
 //   tgldriver pick CLASS INDEX             picks entry INDEX of the card box
+//   tgldriver switchgames CLASS COUNT      selects the game list's next item COUNT times (after
+//                                          the last the first), as a click selects it, each
+//                                          switch handled before the next: "SWITCHES n SELECTED i"
+//   tgldriver switchcards CLASS COUNT      picks the card box's next entry COUNT times (after
+//                                          the last the first), each pick handled before the
+//                                          next: "CHANGES n SELECTED i"
 //   tgldriver button CLASS COMMAND         clicks the visible toolbar button of COMMAND;
 //                                          DISABLED when it is greyed
 //   tgldriver filedialog TITLE TIMEOUT_MS FILE
@@ -746,6 +752,63 @@ int PickCommand(const char* topClass, int index) {
   return 0;
 }
 
+// Sent, not posted: it returns once the window has handled it; false when it has not
+// answered in time.
+bool SendAndWait(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  return ::SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, 10000, &result) != 0;
+}
+
+int SelectedItem(HWND list) {
+  return static_cast<int>(
+      ::SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+// The list view tells the window of the change, and the window may refuse it, as for a click.
+int SwitchGamesCommand(const char* topClass, int count) {
+  HWND list = GameList(topClass);
+  if (!list) {
+    std::printf("MISSING list\n");
+    return 2;
+  }
+  TRemoteBuffer remote(list, sizeof(LVITEMA));
+  const int items = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+  int switches = 0;
+  for (; switches < count && items > 1; ++switches) {
+    const int next = (SelectedItem(list) + 1) % items;
+    LVITEMA item{};
+    item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    remote.Write(&item, sizeof item);
+    if (!SendAndWait(list, LVM_SETITEMSTATE, static_cast<WPARAM>(next), remote.At()) ||
+        !SendAndWait(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(next), FALSE) ||
+        SelectedItem(list) != next)
+      break;
+  }
+  std::printf("SWITCHES %d SELECTED %d\n", switches, SelectedItem(list));
+  return switches == count ? 0 : 2;
+}
+
+int SwitchCardsCommand(const char* topClass, int count) {
+  HWND box = FindVisibleChild(topClass, "ComboBox");
+  if (!box) {
+    std::printf("MISSING card box\n");
+    return 2;
+  }
+  const LRESULT entries = ::SendMessageA(box, CB_GETCOUNT, 0, 0);
+  int changes = 0;
+  for (; changes < count && entries > 1; ++changes) {
+    const LRESULT next = (::SendMessageA(box, CB_GETCURSEL, 0, 0) + 1) % entries;
+    if (!SendAndWait(box, CB_SETCURSEL, static_cast<WPARAM>(next), 0) ||
+        !SendAndWait(::GetParent(box), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(box), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(box)) ||
+        ::SendMessageA(box, CB_GETCURSEL, 0, 0) != next)
+      break;
+  }
+  std::printf("CHANGES %d SELECTED %ld\n", changes,
+              static_cast<long>(::SendMessageA(box, CB_GETCURSEL, 0, 0)));
+  return changes == count ? 0 : 2;
+}
+
 struct TToolbarSearch {
   int Command;
   HWND Found;
@@ -913,6 +976,8 @@ int main(int argc, char** argv) {
     return ListKeyCommand(argv[2], std::strtoul(argv[3], nullptr, 10));
   if (command == "cards" && argc == 3) return CardsCommand(argv[2]);
   if (command == "pick" && argc == 4) return PickCommand(argv[2], std::atoi(argv[3]));
+  if (command == "switchgames" && argc == 4) return SwitchGamesCommand(argv[2], std::atoi(argv[3]));
+  if (command == "switchcards" && argc == 4) return SwitchCardsCommand(argv[2], std::atoi(argv[3]));
   if (command == "button" && argc == 4) return ButtonCommand(argv[2], std::atoi(argv[3]));
   if (command == "filedialog" && argc == 5)
     return FileDialogCommand(argv[2], std::strtoul(argv[3], nullptr, 10), argv[4]);
@@ -928,7 +993,7 @@ int main(int argc, char** argv) {
     return StartupCommand(argv[2], argv[3], std::strtoul(argv[4], nullptr, 10), argc - 5, argv + 5);
   std::fprintf(stderr,
                "usage: tgldriver msgbox|answer|window|shown|minimize|close|tree|click|key|items|select|"
-               "listkey|cards|pick|button|startup|toplevels|post|send|ask|postkey|focus|cursor|"
+               "listkey|cards|pick|switchgames|switchcards|button|startup|toplevels|post|send|ask|postkey|focus|cursor|"
                "popupmenu|menus|menukeys|trayicons|explorerrestart|dialog|settext|dlgclick|drop|windows ...\n");
   return 1;
 }
