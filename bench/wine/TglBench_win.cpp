@@ -4,6 +4,8 @@
 //   tglbench games FOLDER             writes that Games.CFG into FOLDER
 //   tglbench startup EXE [STARTS]     start of EXE until its main window shows, with the
 //                                     Games.CFG that lies beside it
+//   tglbench cardchange EXE [CHANGES] card changes in EXE's main window, with that Games.CFG
+//                                     set to list every card (ShowAllCards=1)
 // Exit code 0 when every figure was taken and the loads agreed.
 #include <windows.h>
 
@@ -12,10 +14,12 @@
 #include <cstring>
 #include <string>
 
+#include "CardChangeTime_win.h"
 #include "GamesLoadRounds_win.h"
 #include "LargeGamesFile.h"
 #include "StartupTime_win.h"
 #include "app/RootUnit.h"
+#include "config/IniFile.h"
 #include "platform/Platform.h"
 #include "platform/win32/Win32Platform_win.h"
 #include "profiles/GamesFile.h"
@@ -56,6 +60,24 @@ int main(int argc, char** argv) {
     std::printf("start-up to the main window: %.0f ms (median)\n", *time);
     return 0;
   }
-  std::printf("usage: tglbench load FOLDER [ROUNDS] | games FOLDER | startup EXE [STARTS]\n");
+  if (command == "cardchange" && (argc == 3 || argc == 4)) {
+    const std::string exePath = argv[2];
+    {
+      tgl::TWin32Platform platform;
+      tgl::TIniFile(exePath.substr(0, exePath.rfind('\\') + 1) + tgl::GamesFileName)
+          .WriteString(tgl::ConfigurationSection, "ShowAllCards", "1");
+    }
+    std::optional<TCardChangeTimes> times =
+        CardChangeTimes(exePath, argc == 4 ? std::atoi(argv[3]) : 27);
+    if (!times) {
+      std::printf("card change: the card box did not show or a pick did not take\n");
+      return 1;
+    }
+    std::printf("card change, %d cards: first %.1f ms, median %.1f ms, slowest %.1f ms\n",
+                times->Cards, times->First, times->Median, times->Slowest);
+    return 0;
+  }
+  std::printf("usage: tglbench load FOLDER [ROUNDS] | games FOLDER | startup EXE [STARTS] | "
+              "cardchange EXE [CHANGES]\n");
   return 2;
 }

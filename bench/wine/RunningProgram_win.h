@@ -1,0 +1,33 @@
+#pragma once
+// TesmoraGL.exe started in its own folder for a measurement, and ended when the measurement
+// is done: its main window closed, the process killed only when it does not end by itself.
+#include <windows.h>
+
+#include <string>
+
+#include "platform/win32/FileHandle_win.h"
+
+namespace tgl::bench {
+
+class TRunningProgram {
+public:
+  // Started() tells whether the process could be created.
+  explicit TRunningProgram(const std::string& exePath);
+  ~TRunningProgram();
+  TRunningProgram(const TRunningProgram&) = delete;
+  TRunningProgram& operator=(const TRunningProgram&) = delete;
+
+  bool Started() const { return Process.IsValid(); }
+  // The main window as soon as it is visible and not minimised, looked for every
+  // millisecond; nullptr when it did not show within `timeoutMs` or the program ended.
+  HWND WaitForMainWindow(double timeoutMs) const;
+  // Closes the main window and waits up to 30 s for the end; false when the program had to
+  // be killed (or was not started).
+  bool Close();
+
+private:
+  TFileHandle Process;
+  TFileHandle Thread;
+};
+
+}  // namespace tgl::bench
