@@ -3,6 +3,7 @@
 // dialog the user cancels gives nothing.
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace tgl {
 
@@ -28,5 +29,9 @@ public:
   // user agreed to replace it); nullopt when cancelled.
   virtual std::optional<std::string> ChooseFileToSave(const TFileChoice& choice) = 0;
 };
+
+// A TFileChoice filter as the system's dialogs take it: every part ended by a zero
+// character, and one more zero at the end.
+std::string SystemFilter(std::string_view filter);
 
 }  // namespace tgl

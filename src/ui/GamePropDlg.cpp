@@ -3,6 +3,7 @@
 #include "app/Errors.h"
 #include "app/RootUnit.h"
 #include "app/TextUtils.h"
+#include "platform/FileChooser.h"
 #include "platform/Platform.h"
 #include "profiles/ProfileTitle.h"
 
@@ -16,17 +17,15 @@ const char* const TitleUnderscoreText =
 const char* const TitleEmptyText = "Application title shouldn't be empty";
 const char* const TitlePercentText = "Application title shouldn't begin with \"%\".";
 
-TFileDialogRequest ProgramFileDialog() {
-  TFileDialogRequest request;
-  request.Title = "Choice program";
-  request.Filter = "Executable (*.exe;*.com;*.bat)|*.exe;*.com;*.bat|All files (*.*)|*.*";
-  request.DefaultExt = "exe";
-  request.HideReadOnly = true;
-  request.PathMustExist = true;
-  request.FileMustExist = true;
-  request.NoDereferenceLinks = true;
-  request.EnableSizing = Startup().WindowsVersion >= wvWindows98;
-  return request;
+// A shortcut is taken as the program file itself: the game is started as the shortcut
+// starts it.
+TFileChoice ProgramFileChoice() {
+  TFileChoice choice;
+  choice.Title = "Choice program";
+  choice.Filter = "Executable (*.exe;*.com;*.bat)|*.exe;*.com;*.bat|All files (*.*)|*.*";
+  choice.DefaultExtension = "exe";
+  choice.ResolveShortcuts = false;
+  return choice;
 }
 
 std::string Trimmed(const std::string& text) { return std::string(Trim(text)); }
@@ -76,8 +75,8 @@ void TGamePropDlg::FormShow() {
 
 void TGamePropDlg::GetFilenameButtonClick() {
   if (PresetFile.empty()) {
-    std::string chosen;
-    if (View.ExecuteOpenDialog(ProgramFileDialog(), chosen)) PresetFile = chosen;
+    if (std::optional<std::string> chosen = FileChooser().ChooseFileToOpen(ProgramFileChoice()))
+      PresetFile = *chosen;
   }
   if (PresetFile.empty()) Abort();
   View.SetFilenameText(PresetFile);

@@ -9,7 +9,6 @@
 #include <string>
 
 #include "platform/ShellCalls.h"
-#include "ui/FileDialogRequest.h"
 #include "ui/ModalResult.h"
 
 namespace tgl {
@@ -35,8 +34,6 @@ public:
   virtual void FocusNameEdit() = 0;
   // Image1 shows the icon, or nothing for nullptr; it frees the icon it showed before.
   virtual void ShowIcon(std::unique_ptr<TFileIcon> icon) = 0;
-  // OpenDialog: true with the chosen file's full name, false when the user cancelled.
-  virtual bool ExecuteOpenDialog(const TFileDialogRequest& request, std::string& fileName) = 0;
   // Shows the window until it closes, and how it closed. Meanwhile it raises the dialog's
   // FormShow as the window appears, FormCloseQuery before it closes with OK (it stays open
   // when that says no), GetFilenameButtonClick for "..." and FilenameEditExit when the

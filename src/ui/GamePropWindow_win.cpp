@@ -1,7 +1,6 @@
 #include "ui/GamePropWindow_win.h"
 
 #include "platform/win32/Win32ShellCalls_win.h"
-#include "ui/FileDialog_win.h"
 #include "ui/GamePropDlg.h"
 #include "ui/GamePropLayout.h"
 
@@ -61,10 +60,6 @@ void TGamePropWindow::ShowIcon(std::unique_ptr<TFileIcon> icon) {
     ::SendMessageA(Item(Image1), STM_SETICON,
                    reinterpret_cast<WPARAM>(shown ? shown->Handle() : nullptr), 0);
   Icon = std::move(icon);
-}
-
-bool TGamePropWindow::ExecuteOpenDialog(const TFileDialogRequest& request, std::string& fileName) {
-  return ExecuteFileOpenDialog(Handle() ? Handle() : Owner, request, fileName);
 }
 
 TModalResult TGamePropWindow::ShowModal(TGamePropDlg& dialog) {

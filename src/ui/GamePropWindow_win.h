@@ -30,7 +30,6 @@ public:
   void SetWaitForProgramText(const std::string& text) override;
   void FocusNameEdit() override;
   void ShowIcon(std::unique_ptr<TFileIcon> icon) override;
-  bool ExecuteOpenDialog(const TFileDialogRequest& request, std::string& fileName) override;
   TModalResult ShowModal(TGamePropDlg& dialog) override;
 
 private:

@@ -31,17 +31,6 @@ void TFakeGamePropView::ShowIcon(std::unique_ptr<TFileIcon> icon) {
   Script.IconShown = Icon ? std::optional<int>(Icon->IconIndex()) : std::nullopt;
 }
 
-bool TFakeGamePropView::ExecuteOpenDialog(const TFileDialogRequest& request, std::string& fileName) {
-  Script.Choosers.push_back(request);
-  if (Script.ChosenFiles.empty()) {
-    ADD_FAILURE() << "the file chooser was shown without a scripted answer";
-    return false;
-  }
-  fileName = Script.ChosenFiles.front();
-  Script.ChosenFiles.pop_front();
-  return !fileName.empty();
-}
-
 TModalResult TFakeGamePropView::ShowModal(TGamePropDlg& dialog) {
   ++Script.DialogsShown;
   dialog.FormShow();

@@ -4,7 +4,6 @@
 // dialog is open (a function that edits the fields and names the button pressed). OK runs
 // the dialog's FormCloseQuery as the window does; a refused OK asks the user again, so a
 // script sees its own refusals.
-#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -27,10 +26,6 @@ struct TGamePropScript {
   bool NameFocused = false;
   // The icon index Image1 shows; nullopt when it shows none.
   std::optional<int> IconShown;
-  // The chooser's answers, in order: a file name, or empty for Cancel. A chooser without
-  // an answer fails the test.
-  std::deque<std::string> ChosenFiles;
-  std::vector<TFileDialogRequest> Choosers;
   // The user while the dialog is open; nullptr: presses Cancel.
   std::function<TModalResult(TGamePropDlg&, TGamePropScript&)> User;
   int DialogsShown = 0;
@@ -54,7 +49,6 @@ public:
   void SetWaitForProgramText(const std::string& text) override { Script.WaitForProgram = text; }
   void FocusNameEdit() override { Script.NameFocused = true; }
   void ShowIcon(std::unique_ptr<TFileIcon> icon) override;
-  bool ExecuteOpenDialog(const TFileDialogRequest& request, std::string& fileName) override;
   TModalResult ShowModal(TGamePropDlg& dialog) override;
 
 private:

@@ -1,6 +1,7 @@
 #include "platform/win32/MessageBoxes_win.h"
 
 #include "app/RootUnit.h"
+#include "platform/win32/ModalOwner_win.h"
 
 namespace tgl {
 namespace {
@@ -17,23 +18,15 @@ UINT IconOf(TMessageKind kind) {
 
 }  // namespace
 
-// A modal dialog of the program disables the owner while it runs: a box it shows belongs to
-// the dialog then, so it stays in front of the dialog and the dialog waits for it.
-HWND TMessageBoxes::CurrentOwner() const {
-  if (Owner && !::IsWindowEnabled(Owner))
-    if (HWND active = ::GetActiveWindow()) return active;
-  return Owner;
-}
-
 void TMessageBoxes::ShowMessage(const std::string& text, TMessageKind kind) {
-  ::MessageBoxA(CurrentOwner(), text.c_str(), ProgramTitle, MB_OK | IconOf(kind));
+  ::MessageBoxA(ModalOwner(Owner), text.c_str(), ProgramTitle, MB_OK | IconOf(kind));
 }
 
 TAnswer TMessageBoxes::Ask(const std::string& text, TQuestionButtons buttons, TMessageKind kind) {
   UINT style = MB_OKCANCEL;
   if (buttons == TQuestionButtons::qbYesNoCancel) style = MB_YESNOCANCEL;
   if (buttons == TQuestionButtons::qbYesNo) style = MB_YESNO;
-  switch (::MessageBoxA(CurrentOwner(), text.c_str(), ProgramTitle, style | IconOf(kind))) {
+  switch (::MessageBoxA(ModalOwner(Owner), text.c_str(), ProgramTitle, style | IconOf(kind))) {
     case IDOK: return TAnswer::anOK;
     case IDYES: return TAnswer::anYes;
     case IDNO: return TAnswer::anNo;

@@ -14,8 +14,6 @@ public:
   void SetOwner(HWND owner) { Owner = owner; }
 
 private:
-  HWND CurrentOwner() const;
-
   HWND Owner = nullptr;
 };
 

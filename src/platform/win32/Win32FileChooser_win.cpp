@@ -2,24 +2,12 @@
 
 #include <commdlg.h>
 
-#include <vector>
-
 #include "app/Errors.h"
 #include "app/TextUtils.h"
+#include "platform/win32/ModalOwner_win.h"
 
 namespace tgl {
 namespace {
-
-// The filter as the dialog takes it: every "|" ends a part with a zero, and the list ends
-// with a second zero.
-std::vector<char> DialogFilter(const std::string& filter) {
-  std::vector<char> parts(filter.begin(), filter.end());
-  for (char& c : parts)
-    if (c == '|') c = '\0';
-  if (!parts.empty() && parts.back() != '\0') parts.push_back('\0');
-  parts.push_back('\0');
-  return parts;
-}
 
 const char* TextOrNull(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
 
@@ -38,12 +26,12 @@ std::optional<std::string> TWin32FileChooser::ChooseFileToSave(const TFileChoice
 std::optional<std::string> TWin32FileChooser::Choose(const TFileChoice& choice, bool save) const {
   char fileName[MAX_PATH] = {};
   choice.FileName.copy(fileName, sizeof fileName - 1);
-  std::vector<char> filter = DialogFilter(choice.Filter);
+  std::string filter = SystemFilter(choice.Filter);
 
   OPENFILENAMEA dialog{};
   dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-  dialog.hwndOwner = Owner;
-  dialog.lpstrFilter = choice.Filter.empty() ? nullptr : filter.data();
+  dialog.hwndOwner = ModalOwner(Owner);
+  dialog.lpstrFilter = choice.Filter.empty() ? nullptr : filter.c_str();
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = fileName;
   dialog.nMaxFile = sizeof fileName;

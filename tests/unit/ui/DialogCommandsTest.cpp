@@ -51,7 +51,7 @@ TEST_F(DialogCommands, NewWithADroppedFileListsSelectsAndShowsTheGameWithDefault
   };
   Form.FilesDropped("C:\\Doom\\doom2.exe");
 
-  EXPECT_TRUE(View.GameProp.Choosers.empty());
+  EXPECT_TRUE(FileChooser.Asked.empty());
   EXPECT_EQ(View.GameProp.Caption, "New program properties");
   EXPECT_FALSE(trayMenuWhileOpen);
   EXPECT_TRUE(View.TrayMenu);
@@ -75,7 +75,7 @@ TEST_F(DialogCommands, NewFromTheHiddenWindowShowsItOnlyWhenConfirmed) {
     TTesmoraGLxForm form(view, Frames);
     form.FormCreate({"/minimized"});
     ASSERT_FALSE(view.FormVisible);
-    view.GameProp.ChosenFiles = {"C:\\Games\\Unreal\\Unreal.exe"};
+    FileChooser.Answers = {"C:\\Games\\Unreal\\Unreal.exe"};
     view.GameProp.User = [result](TGamePropDlg&, TGamePropScript&) { return result; };
     form.ExecuteAction(TMainAction::maNew);
     EXPECT_EQ(view.FormVisible, result == TModalResult::mrOK);
@@ -95,12 +95,12 @@ TEST_F(DialogCommands, NewStopsAtTheSaveQuestionsCancelAndAtTheChoosersCancel) {
   EXPECT_THROW(Form.ExecuteAction(TMainAction::maNew), EAbort);
   EXPECT_TRUE(View.TrayMenu);
   EXPECT_EQ(View.GameProp.DialogsShown, 0);
-  EXPECT_TRUE(View.GameProp.Choosers.empty());
+  EXPECT_TRUE(FileChooser.Asked.empty());
 
   Messages.Answers = {TAnswer::anNo};
-  View.GameProp.ChosenFiles = {""};
+  FileChooser.Answers = {std::nullopt};
   EXPECT_THROW(Form.ExecuteAction(TMainAction::maNew), EAbort);
-  EXPECT_EQ(View.GameProp.Choosers.size(), 1u);
+  EXPECT_EQ(FileChooser.Asked.size(), 1u);
   EXPECT_EQ(View.GameProp.DialogsShown, 0);
   EXPECT_TRUE(View.TrayMenu);
   EXPECT_EQ(Folder.Read("Games.CFG"), GamesFixture);

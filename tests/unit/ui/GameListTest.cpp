@@ -171,9 +171,9 @@ TEST_F(GameList, KeysRunTheirActionsAndDisabledOnesDoNothing) {
                                    std::string(GeForceDriverKey) + "\\NVidia\\OpenGL",
                                    "EnableFSAA"));
   EXPECT_TRUE(ShellCalls.Executed.empty());
-  View.GameProp.ChosenFiles = {""};
+  FileChooser.Answers = {std::nullopt};
   EXPECT_THROW(Form.GamesListKeyDown(vkInsert, {}), EAbort) << "New, its chooser cancelled";
-  EXPECT_EQ(View.GameProp.Choosers.size(), 1u);
+  EXPECT_EQ(FileChooser.Asked.size(), 1u);
   EXPECT_FALSE(Form.GamesListKeyDown('A', {}));
 
   ClickGame(GameIndex("Quake"));

@@ -7,7 +7,6 @@
 #include "profiles/Programs.h"
 #include "support/FakeDialogViews.h"
 #include "support/TestSupport.h"
-#include "ui/FileDialogRequest.h"
 #include "ui/GamePropDlg.h"
 
 namespace tgl::test {
@@ -74,11 +73,6 @@ TEST(GamePropTitles, TheProgramFileOffersItsNameWithoutFolderAndLastExtension) {
   EXPECT_EQ(TitleOfProgramFile("D:setup.bat"), "setup");
   EXPECT_EQ(TitleOfProgramFile("C:\\Games.v2\\run"), "run");
   EXPECT_EQ(TitleOfProgramFile("C:\\Games\\.hidden"), "");
-}
-
-TEST(GamePropTitles, TheChooserFilterEndsEveryPartWithAZeroAndTheListWithAnother) {
-  EXPECT_EQ(SystemFilter("Executable|*.exe|All|*.*"),
-            std::string("Executable\0*.exe\0All\0*.*\0\0", 26));
 }
 
 TEST_F(GamePropDlgTest, EditShowsTheStoredValuesAndTheProgramIcon) {
@@ -220,31 +214,30 @@ TEST_F(GamePropDlgTest, NewWithAPresetFileShowsNoChooserAndProposesTheFileName) 
     return TModalResult::mrOK;
   };
   EXPECT_EQ(New(profile, "C:\\Doom\\doom2.exe"), TModalResult::mrOK);
-  EXPECT_TRUE(Script.Choosers.empty());
+  EXPECT_TRUE(FileChooser.Asked.empty());
   EXPECT_EQ(profile.Name, "doom2");
   EXPECT_EQ(GamesFile(), Games + "\r\n[doom2]\r\nPath=C:\\Doom\\doom2.exe\r\nParameters=-warp 1\r\n");
 }
 
 TEST_F(GamePropDlgTest, NewAsksTheChooserWithItsTitleFilterAndOptions) {
-  Startup().WindowsVersion = wvWindows95;
   TrlProgramConfig profile;
-  Script.ChosenFiles = {"C:\\Games\\Unreal\\Unreal.exe"};
+  FileChooser.Answers = {"C:\\Games\\Unreal\\Unreal.exe"};
   Script.User = TypesTitle("Unreal");
   EXPECT_EQ(New(profile, ""), TModalResult::mrOK);
-  ASSERT_EQ(Script.Choosers.size(), 1u);
-  const TFileDialogRequest& chooser = Script.Choosers[0];
+  ASSERT_EQ(FileChooser.Asked.size(), 1u);
+  EXPECT_FALSE(FileChooser.Asked[0].Save);
+  const TFileChoice& chooser = FileChooser.Asked[0].Choice;
   EXPECT_EQ(chooser.Title, "Choice program");
   EXPECT_EQ(chooser.Filter, "Executable (*.exe;*.com;*.bat)|*.exe;*.com;*.bat|All files (*.*)|*.*");
-  EXPECT_EQ(chooser.DefaultExt, "exe");
-  EXPECT_TRUE(chooser.HideReadOnly && chooser.PathMustExist && chooser.FileMustExist &&
-              chooser.NoDereferenceLinks);
-  EXPECT_FALSE(chooser.EnableSizing) << "Windows 95's chooser cannot be resized";
+  EXPECT_EQ(chooser.DefaultExtension, "exe");
+  EXPECT_EQ(chooser.FileName, "");
+  EXPECT_FALSE(chooser.ResolveShortcuts) << "a shortcut is the program file itself";
   EXPECT_EQ(Script.Filename, "C:\\Games\\Unreal\\Unreal.exe");
 }
 
 TEST_F(GamePropDlgTest, NewWithTheChooserCancelledAbortsSilentlyAndStoresNothing) {
   TrlProgramConfig profile;
-  Script.ChosenFiles = {""};
+  FileChooser.Answers = {std::nullopt};
   EXPECT_THROW(New(profile, ""), EAbort);
   EXPECT_EQ(Script.DialogsShown, 0);
   EXPECT_EQ(GamesFile(), Games);
@@ -273,7 +266,7 @@ TEST_F(GamePropDlgTest, NewCancelledStoresNothing) {
 TEST_F(GamePropDlgTest, TheFileButtonAsksBeforeReplacingATitle) {
   for (TAnswer answer : {TAnswer::anNo, TAnswer::anYes}) {
     SCOPED_TRACE(answer == TAnswer::anYes ? "Yes" : "No");
-    Script.ChosenFiles = {"C:\\Games\\Quake2\\quake2.exe"};
+    FileChooser.Answers = {"C:\\Games\\Quake2\\quake2.exe"};
     Messages.Answers = {answer};
     Script.User = [](TGamePropDlg& dialog, TGamePropScript&) {
       ClickGetFilenameButton(dialog);
@@ -289,7 +282,7 @@ TEST_F(GamePropDlgTest, TheFileButtonAsksBeforeReplacingATitle) {
 }
 
 TEST_F(GamePropDlgTest, TheFileButtonCancelledChangesNothing) {
-  Script.ChosenFiles = {""};
+  FileChooser.Answers = {std::nullopt};
   Script.User = [](TGamePropDlg& dialog, TGamePropScript& user) {
     ClickGetFilenameButton(dialog);
     EXPECT_EQ(user.Filename, "C:\\Games\\Quake\\quake.exe");

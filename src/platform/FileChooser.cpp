@@ -1,4 +1,4 @@
-#include "ui/FileDialogRequest.h"
+#include "platform/FileChooser.h"
 
 namespace tgl {
 
