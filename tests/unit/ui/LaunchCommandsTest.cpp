@@ -48,7 +48,7 @@ TEST_F(LaunchCommands, RunFromTheCommandLineAppliesStartsAndEndsWithoutShowingTh
 }
 
 TEST_F(LaunchCommands, ApplyFromTheCommandLineWritesAndStartsNothing) {
-  for (const std::string& argument : {"/apply:Default", "/APPLY:arena"}) {
+  for (const char* argument : {"/apply:Default", "/APPLY:arena"}) {
     SCOPED_TRACE(argument);
     TFakeMainView view;
     TTesmoraGLxForm form(view, Frames);
@@ -61,7 +61,7 @@ TEST_F(LaunchCommands, ApplyFromTheCommandLineWritesAndStartsNothing) {
     EXPECT_TRUE(Messages.TakeTexts().empty());
     // Default forces antialiasing; Arena keeps the card's defaults.
     EXPECT_EQ(MemoryRegistry.Value(TRootKey::rkLocalMachine, OpenGLKey, "EnableFSAA"),
-              Dword(argument == "/apply:Default" ? 1 : 0));
+              Dword(std::string(argument) == "/apply:Default" ? 1 : 0));
   }
 }
 
