@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <stdexcept>
@@ -152,12 +153,21 @@ std::string ReadMessageBoxAndPressOk(int timeoutMs) {
 
 int RunReg(const std::vector<std::string>& arguments) {
   // In a 32-bit prefix a Wine process now and then hangs at start when it starts in the
-  // same instant as another one: a bounded wait, then one more try.
+  // same instant as another one: a bounded wait, then one more try. An add has also been
+  // seen to fail at once, now and then, in full runs; adding is idempotent, so a failed add
+  // is tried once more too.
+  const bool add = !arguments.empty() && arguments[0] == "add";
+  int exitCode = -1;
   for (int attempt = 0; attempt < 2; ++attempt) {
     TWineProcess process("reg", arguments, ExeDir());
-    if (std::optional<int> exitCode = process.Wait(30)) return *exitCode;
+    std::optional<int> ended = process.Wait(30);
+    if (!ended) continue;
+    exitCode = *ended;
+    if (exitCode == 0 || !add) break;
+    // What reg said goes to the test's log: otherwise a failed add is only an exit code.
+    std::fprintf(stderr, "reg exit %d: %s\n", exitCode, process.Output().c_str());
   }
-  return -1;
+  return exitCode;
 }
 
 void SetWindowsVersion(const std::string& version) {
