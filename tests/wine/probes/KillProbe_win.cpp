@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "KillTestGames.h"
+#include "Stopwatch_win.h"
 #include "app/RootUnit.h"
 #include "config/IniFile.h"
 #include "platform/Platform.h"
@@ -44,24 +45,14 @@ const DWORD EndTimeoutMs = 20000;
 const UINT KilledExitCode = 77;
 const char Fills[2] = {'a', 'b'};
 
-class TStopwatch {
-public:
-  TStopwatch() { ::QueryPerformanceCounter(&Start); }
-  double Microseconds() const {
-    LARGE_INTEGER now, frequency;
-    ::QueryPerformanceCounter(&now);
-    ::QueryPerformanceFrequency(&frequency);
-    return double(now.QuadPart - Start.QuadPart) * 1e6 / double(frequency.QuadPart);
-  }
+using tgl::bench::TStopwatch;
 
-private:
-  LARGE_INTEGER Start;
-};
+double Microseconds(const TStopwatch& clock) { return clock.Milliseconds() * 1000.0; }
 
 // Sleeps the whole milliseconds, then spins for the rest: a kill can fall anywhere.
 void WaitUntil(const TStopwatch& clock, double microseconds) {
   ::Sleep(static_cast<DWORD>(microseconds / 1000));
-  while (clock.Microseconds() < microseconds) {
+  while (Microseconds(clock) < microseconds) {
   }
 }
 
@@ -149,7 +140,7 @@ private:
       if (start == TStart::Retry) continue;
       TStopwatch clock;
       if (!writer.WaitWritten()) return Fail("a write left alone did not end within 30 s");
-      times.push_back(clock.Microseconds());
+      times.push_back(Microseconds(clock));
       if (!writer.Kill()) return Fail("a writer did not end when killed");
       if (!CheckFile(true)) return false;
     }
