@@ -65,13 +65,13 @@ void LogEntries(const char* heading, const TJournalEntries& entries) {
 
 }  // namespace
 
-TGameSession::TGameSession(TGameHost& host, std::string journalPath)
-    : Host(host), Journal(std::move(journalPath)) {}
+TGameSession::TGameSession(TGameProcesses& processes, TGameHost& host, std::string journalPath)
+    : Processes(processes), Host(host), Journal(std::move(journalPath)) {}
 
 TGameSession::~TGameSession() {
   if (FState != TGameState::gsWaiting) return;
   try {
-    Host.StopWatching();
+    Processes.StopWatching();
     ReleaseProcess();
   } catch (...) {
     // Ending the program must not fail; the journal stays for the next start.
@@ -159,7 +159,7 @@ TRunResult TGameSession::Run(TFieldHub& hub, const TrlProgramConfig& game,
     }
   }
 
-  TStartedProgram started = Host.StartProgram(game.Path, game.Parameters, FolderOf(game.Path));
+  TStartedProgram started = Processes.Start(game.Path, game.Parameters, FolderOf(game.Path));
   if (!started.Started) {
     Host.ShowMessage(LaunchErrorText, TMessageKind::mkError);
     RestoreRecorded(RestoreFailedHeading);
@@ -167,7 +167,7 @@ TRunResult TGameSession::Run(TFieldHub& hub, const TrlProgramConfig& game,
   }
   FState = TGameState::gsGameStarted;
   if (Recorded.empty()) {
-    if (started.Process) Host.ReleaseProcess(*started.Process);
+    if (started.Process) Processes.Release(*started.Process);
     FState = TGameState::gsIdle;
     return TRunResult::rrStarted;
   }
@@ -192,16 +192,16 @@ void TGameSession::StartWaiting(const TrlProgramConfig& game,
   WaitName = FileNameOf(game.WaitForProgram);
   if (WaitName.empty() && !Process) WaitName = FileNameOf(game.Path);
   WaitNameSeen = false;
-  StartedAt = Host.TickCount();
+  StartedAt = Processes.TickCount();
   FState = TGameState::gsWaiting;
-  Host.Watch(Process, !WaitName.empty());
+  Processes.Watch(Process, !WaitName.empty());
   Host.ShowStatus(StatusText());
 }
 
 bool TGameSession::GameHasEnded() {
-  if (Process && !Host.HasEnded(*Process)) return false;
+  if (Process && !Processes.HasEnded(*Process)) return false;
   if (WaitName.empty()) return true;
-  TStrings running = Host.RunningProgramNames();
+  TStrings running = Processes.RunningProgramNames();
   bool waitNameRuns = std::any_of(running.begin(), running.end(), [&](const std::string& name) {
     return SameText(FileNameOf(name), WaitName);
   });
@@ -210,7 +210,7 @@ bool TGameSession::GameHasEnded() {
     return false;
   }
   // A launcher stub may still be about to start the game's program.
-  return WaitNameSeen || Host.TickCount() - StartedAt >= LauncherGrace;
+  return WaitNameSeen || Processes.TickCount() - StartedAt >= LauncherGrace;
 }
 
 void TGameSession::Poll() {
@@ -229,14 +229,14 @@ void TGameSession::RestoreNow() {
 
 void TGameSession::RestoreWaitingGame() {
   if (FState != TGameState::gsWaiting) return;
-  Host.StopWatching();
+  Processes.StopWatching();
   ReleaseProcess();
   RestoreRecorded(RestoreFailedHeading);
   Host.ShowStatus("");
 }
 
 void TGameSession::ReleaseProcess() {
-  if (Process) Host.ReleaseProcess(*Process);
+  if (Process) Processes.Release(*Process);
   Process.reset();
 }
 

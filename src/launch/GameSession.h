@@ -2,8 +2,8 @@
 // A game from Run to its end: the driver values written (with the restore journal first when
 // the settings are to be restored), the read-back report, the start, the wait for the game
 // or its launcher stub, and the restore. The window owns one session for its lifetime and
-// calls it from Run, Apply, start-up and its wait; the session calls the window back
-// through TGameHost.
+// calls it from Run, Apply, start-up and its wait; the session starts and watches the game
+// through TGameProcesses and calls the window back through TGameHost.
 //
 //   idle -> journal written -> registry written -> game started -> waiting -> restoring -> idle
 //
@@ -14,6 +14,7 @@
 #include <string>
 
 #include "launch/GameHost.h"
+#include "launch/GameProcesses.h"
 #include "launch/RestoreJournal.h"
 #include "options/FieldHub.h"
 #include "profiles/ProgramConfig.h"
@@ -52,8 +53,9 @@ public:
   // has not run by then is taken as ended.
   static constexpr uint32_t LauncherGrace = 60000;
 
-  // The host must outlive the session.
-  explicit TGameSession(TGameHost& host, std::string journalPath = TRestoreJournal::DefaultPath());
+  // The processes and the host must outlive the session.
+  TGameSession(TGameProcesses& processes, TGameHost& host,
+               std::string journalPath = TRestoreJournal::DefaultPath());
   // Stops watching; a journal that is still open stays for the next start.
   ~TGameSession();
   TGameSession(const TGameSession&) = delete;
@@ -123,6 +125,7 @@ private:
   // The silent abort when a call is already running.
   TBusyScope EnterCall();
 
+  TGameProcesses& Processes;
   TGameHost& Host;
   bool Busy = false;
   TRestoreJournal Journal;

@@ -171,16 +171,8 @@ private:
     agEndIfHidden,  // started for a request: the program ends unless the window was shown
   };
 
-  // TGameHost: the session's questions, messages and status bar are the window's; its
-  // processes and the wait the view's.
-  TStartedProgram StartProgram(const std::string& path, const std::string& parameters,
-                               const std::string& folder) override;
-  bool HasEnded(TProcessToken process) override;
-  void ReleaseProcess(TProcessToken process) override;
-  TStrings RunningProgramNames() override;
-  uint32_t TickCount() override;
-  void Watch(std::optional<TProcessToken> process, bool poll) override;
-  void StopWatching() override;
+  // TGameHost: the session's questions, messages and status bar are the window's (its
+  // processes and the wait are the view's TGameProcesses).
   bool Confirm(const std::string& text) override;
   void ShowMessage(const std::string& text, TMessageKind kind) override;
   void ShowStatus(const std::string& text) override;

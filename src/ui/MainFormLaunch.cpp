@@ -147,32 +147,6 @@ void TTesmoraGLxForm::WatchedGameEvent() {
   if (FSession) FSession->Poll();
 }
 
-TStartedProgram TTesmoraGLxForm::StartProgram(const std::string& path,
-                                              const std::string& parameters,
-                                              const std::string& folder) {
-  return FView.GameProcesses().Start(path, parameters, folder);
-}
-
-bool TTesmoraGLxForm::HasEnded(TProcessToken process) {
-  return FView.GameProcesses().HasEnded(process);
-}
-
-void TTesmoraGLxForm::ReleaseProcess(TProcessToken process) {
-  FView.GameProcesses().Release(process);
-}
-
-TStrings TTesmoraGLxForm::RunningProgramNames() {
-  return FView.GameProcesses().RunningProgramNames();
-}
-
-uint32_t TTesmoraGLxForm::TickCount() { return FView.GameProcesses().TickCount(); }
-
-void TTesmoraGLxForm::Watch(std::optional<TProcessToken> process, bool poll) {
-  FView.GameProcesses().Watch(process, poll);
-}
-
-void TTesmoraGLxForm::StopWatching() { FView.GameProcesses().StopWatching(); }
-
 bool TTesmoraGLxForm::Confirm(const std::string& text) {
   return Messages().Ask(text, TQuestionButtons::qbOKCancel, TMessageKind::mkWarning) ==
          TAnswer::anOK;

@@ -1,5 +1,5 @@
 #pragma once
-// The processes of running games, for the window's TGameHost: a program started by the
+// The processes of running games, for the window's TGameProcesses: a program started by the
 // shell with its process handle kept, whether it ended, and the names of all running
 // processes from the Toolhelp snapshot. Each handle is closed when its token is released or
 // when this object goes.
@@ -7,7 +7,7 @@
 
 #include <map>
 
-#include "launch/GameHost.h"
+#include "launch/GameProcesses.h"
 #include "platform/win32/FileHandle_win.h"
 
 namespace tgl {

@@ -23,11 +23,11 @@ protected:
   TRunResult RunWithRestore() { return Session.Run(Hub, Game, {true, true}); }
 
   // The session of a later start of the program.
-  TGameSession NextStart() { return TGameSession(Host); }
+  TGameSession NextStart() { return TGameSession(Host, Host); }
 
   TrlProgramConfig Game;
   TScriptedHost Host;
-  TGameSession Session{Host};
+  TGameSession Session{Host, Host};
 };
 
 TEST_F(GameSessionTest, WithoutRestoreTheGameStartsAndNothingIsWatched) {
@@ -246,14 +246,14 @@ TEST_F(GameSessionTest, AJournalThatCannotBeWrittenStopsTheRunBeforeTheRegistry)
 
 TEST_F(GameSessionTest, AProgramThatEndedDuringTheGameRestoresAtItsNextStartWithOneMessage) {
   {
-    TGameSession killed(Host);
+    TGameSession killed(Host, Host);
     killed.Run(Hub, Game, {true, true});
   }  // the program ends (or dies) while the game runs
   ExpectGameValues();
   ASSERT_TRUE(Folder.Exists(JournalName));
 
   TScriptedHost nextHost;
-  TGameSession next(nextHost);
+  TGameSession next(nextHost, nextHost);
   next.RecoverAtStartup();
   ExpectEarlierValues();
   EXPECT_FALSE(Folder.Exists(JournalName));
@@ -265,7 +265,7 @@ TEST_F(GameSessionTest, AProgramThatEndedDuringTheGameRestoresAtItsNextStartWith
 
   // Nothing to recover: no message.
   TScriptedHost thirdHost;
-  TGameSession(thirdHost).RecoverAtStartup();
+  TGameSession(thirdHost, thirdHost).RecoverAtStartup();
   EXPECT_TRUE(thirdHost.Shown.empty());
 }
 
@@ -276,7 +276,7 @@ TEST_F(GameSessionTest, ADamagedJournalIsKeptAsideAndNeverHalfApplied) {
   Folder.Write(std::string(JournalName) + ".TesmoraGL-new", "left by a crash");
 
   TScriptedHost nextHost;
-  TGameSession next(nextHost);
+  TGameSession next(nextHost, nextHost);
   next.RecoverAtStartup();
   ExpectGameValues();  // nothing applied
   EXPECT_EQ(Folder.FileNames(), (std::vector<std::string>{"TesmoraGL.Restore.damaged", "Test.CFG"}));

@@ -10,6 +10,7 @@
 
 #include "OptionsTestSupport.h"
 #include "launch/GameHost.h"
+#include "launch/GameProcesses.h"
 #include "options/FieldHub.h"
 #include "support/TestSupport.h"
 
@@ -18,10 +19,11 @@ namespace tgl::test {
 inline constexpr TRootKey HKCU = TRootKey::rkCurrentUser;
 inline const std::string TesmoraKey = "Software\\Tesmora";
 
-class TScriptedHost : public TGameHost {
+// Both halves of what a session needs, scripted: TGameSession(host, host).
+class TScriptedHost : public TGameProcesses, public TGameHost {
 public:
-  TStartedProgram StartProgram(const std::string& path, const std::string& parameters,
-                               const std::string& folder) override {
+  TStartedProgram Start(const std::string& path, const std::string& parameters,
+                        const std::string& folder) override {
     Started.push_back({path, parameters, folder});
     if (!StartSucceeds) return {};
     TStartedProgram started{true, std::nullopt};
@@ -32,7 +34,7 @@ public:
     return started;
   }
   bool HasEnded(TProcessToken process) override { return !Alive.at(process); }
-  void ReleaseProcess(TProcessToken process) override { Released.push_back(process); }
+  void Release(TProcessToken process) override { Released.push_back(process); }
   TStrings RunningProgramNames() override { return Running; }
   uint32_t TickCount() override { return Now; }
   void Watch(std::optional<TProcessToken> process, bool poll) override {
