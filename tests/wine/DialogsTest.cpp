@@ -136,16 +136,10 @@ protected:
     return value;
   }
   std::string AutoRunValue() const {
-    TRunResult query = RunWine("reg", {"query", RunKey, "/v", "TesmoraGL"}, Folder.Path(), 60);
-    if (query.ExitCode != 0) return "<none>";
-    for (const std::string& line : OutputLines(query.Output)) {
-      size_t type = line.find("REG_SZ");
-      if (type != std::string::npos) {
-        size_t value = line.find_first_not_of(" \t", type + 6);
-        return value == std::string::npos ? "" : line.substr(value);
-      }
-    }
-    return "<unreadable>";
+    std::string value = RegValue(RunKey, "TesmoraGL");
+    const std::string type = "REG_SZ ";
+    if (value.empty()) return "<none>";
+    return value.rfind(type, 0) == 0 ? value.substr(type.size()) : "<unreadable: " + value + ">";
   }
 
   TProgramFolder Folder;

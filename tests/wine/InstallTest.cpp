@@ -48,11 +48,6 @@ fs::path StartMenuFolder() {
   return {};
 }
 
-std::string RegQuery(const std::string& key, const std::string& value) {
-  TRunResult result = RunWine("reg", {"query", key, "/v", value}, ExeDir(), 30);
-  return result.ExitCode == 0 ? result.Output : std::string();
-}
-
 // The uninstaller copies itself away and returns at once: wait for its work to show.
 bool WaitUntil(const std::function<bool()>& done, int seconds) {
   const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
@@ -92,7 +87,7 @@ protected:
     if (result.ExitCode != 0) return false;
     return WaitUntil([] {
       return !fs::exists(InstallDir() / "Uninstall.exe") && StartMenuFolder().empty() &&
-             RegQuery(UninstallKey, "DisplayName").empty();
+             RegValue(UninstallKey, "DisplayName").empty();
     }, 60);
   }
 };
@@ -110,9 +105,9 @@ TEST_F(InstallTest, SilentInstallPutsTheFilesInPlaceAndTheProgramStartsFromThere
   EXPECT_TRUE(fs::exists(menu / "Uninstall TesmoraGL.lnk"));
 
   // The value the options dialog writes: the program's quoted path, then the switch.
-  EXPECT_NE(RegQuery(RunKey, "TesmoraGL").find("\"" + InstallDirWindows + "\\TesmoraGL.exe\" /minimized"),
+  EXPECT_NE(RegValue(RunKey, "TesmoraGL").find("\"" + InstallDirWindows + "\\TesmoraGL.exe\" /minimized"),
             std::string::npos);
-  EXPECT_NE(RegQuery(UninstallKey, "UninstallString").find(InstallDirWindows + "\\Uninstall.exe"),
+  EXPECT_NE(RegValue(UninstallKey, "UninstallString").find(InstallDirWindows + "\\Uninstall.exe"),
             std::string::npos);
 
   TWineProcess program((InstallDir() / "TesmoraGL.exe").string(), {}, InstallDir().string());
@@ -125,7 +120,7 @@ TEST_F(InstallTest, SilentInstallPutsTheFilesInPlaceAndTheProgramStartsFromThere
 TEST_F(InstallTest, WithoutTheOptionTheProgramDoesNotStartWithWindows) {
   Install({"/S"});
   EXPECT_TRUE(fs::exists(InstallDir() / "TesmoraGL.exe"));
-  EXPECT_EQ(RegQuery(RunKey, "TesmoraGL"), "");
+  EXPECT_EQ(RegValue(RunKey, "TesmoraGL"), "");
 }
 
 TEST_F(InstallTest, SilentUninstallRemovesWhatWasInstalledAndKeepsTheUsersFiles) {
@@ -137,7 +132,7 @@ TEST_F(InstallTest, SilentUninstallRemovesWhatWasInstalledAndKeepsTheUsersFiles)
   ASSERT_TRUE(Uninstall({}));
   for (const char* name : {"TesmoraGL.exe", "README.txt", "LICENSE.txt", "WHATSNEW.txt"})
     EXPECT_FALSE(fs::exists(InstallDir() / name)) << name;
-  EXPECT_EQ(RegQuery(RunKey, "TesmoraGL"), "");
+  EXPECT_EQ(RegValue(RunKey, "TesmoraGL"), "");
   EXPECT_EQ(ReadBytes((InstallDir() / "Games.CFG").string()), games);
   EXPECT_TRUE(fs::exists(InstallDir() / "TesmoraGL.Log"));
 }

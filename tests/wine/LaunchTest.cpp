@@ -9,7 +9,6 @@
 
 #include <chrono>
 #include <memory>
-#include <sstream>
 #include <thread>
 
 #include "WineHarness.h"
@@ -69,23 +68,8 @@ protected:
   // when it is missing.
   std::string Value(const std::string& subkeyAndName) const {
     size_t split = subkeyAndName.rfind('\\');
-    std::string key = DriverKey + "\\" + subkeyAndName.substr(0, split);
-    std::string name = subkeyAndName.substr(split + 1);
-    for (int attempt = 0; attempt < 2; ++attempt) {
-      TRunResult result = RunWine("reg", {"query", key, "/v", name}, Folder.Path(), 30);
-      if (!result.ExitCode) continue;
-      for (const std::string& line : OutputLines(result.Output)) {
-        std::istringstream fields(line);
-        std::string found, type, data;
-        fields >> found >> type;
-        std::getline(fields, data);
-        if (found != name || type.rfind("REG_", 0) != 0) continue;
-        size_t start = data.find_first_not_of(" \t");
-        return type + " " + (start == std::string::npos ? "" : data.substr(start));
-      }
-      return "";
-    }
-    return "<reg.exe did not answer>";
+    return RegValue(DriverKey + "\\" + subkeyAndName.substr(0, split),
+                    subkeyAndName.substr(split + 1));
   }
   void SetValue(const std::string& subkeyAndName, const std::string& type,
                 const std::string& data) const {

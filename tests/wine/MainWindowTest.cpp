@@ -258,23 +258,9 @@ protected:
     RunReg({"delete", OpenGLKey, "/f"});
   }
 
-  // The data of a value as reg.exe prints it ("0x2"); empty when it is missing.
-  std::string RegistryValue(const std::string& name) const {
-    for (int attempt = 0; attempt < 2; ++attempt) {
-      TRunResult result = RunWine("reg", {"query", OpenGLKey, "/v", name}, Folder.Path(), 30);
-      if (!result.ExitCode) continue;
-      for (const std::string& line : OutputLines(result.Output)) {
-        size_t type = line.find("REG_DWORD");
-        if (type != std::string::npos) return std::string(TrimmedAfter(line, type + 9));
-      }
-      return "";
-    }
-    return "<reg.exe did not answer>";
-  }
-  static std::string TrimmedAfter(const std::string& line, size_t position) {
-    size_t start = line.find_first_not_of(" \t", position);
-    return start == std::string::npos ? "" : line.substr(start);
-  }
+  // A value of the card's OpenGL key as reg.exe prints it ("REG_DWORD 0x2"); empty when it
+  // is missing.
+  std::string RegistryValue(const std::string& name) const { return RegValue(OpenGLKey, name); }
 
   // marker.txt, once the marker program has written it; empty when it never ran.
   std::string WaitForMarker() const {
@@ -309,7 +295,7 @@ TEST_F(RunTest, RunWritesTheGamesValuesStartsItInItsFolderAndThenDoesWhatOnRunSa
     std::string folder = WindowsPath(Folder.Path());
     folder.pop_back();
     EXPECT_NE(marker.find("\r\nCWD " + folder + "\r\n"), std::string::npos) << marker;
-    EXPECT_EQ(RegistryValue("FSAAQuality"), "0x" + std::to_string(onRun));
+    EXPECT_EQ(RegistryValue("FSAAQuality"), "REG_DWORD 0x" + std::to_string(onRun));
 
     if (onRun == 2) {
       EXPECT_EQ(WaitForExit(), 0);
@@ -331,8 +317,9 @@ TEST_F(RunTest, EnterOnTheDefaultEntryAppliesAndStartsNothing) {
   ASSERT_TRUE(WaitSelected(" Default "));
   ASSERT_EQ(RunDriver({"listkey", Form, "13"}).ExitCode, 0);
   std::string value;
-  for (int attempt = 0; attempt < 20 && value != "0x2"; ++attempt) value = RegistryValue("FSAAQuality");
-  EXPECT_EQ(value, "0x2");
+  for (int attempt = 0; attempt < 20 && value != "REG_DWORD 0x2"; ++attempt)
+    value = RegistryValue("FSAAQuality");
+  EXPECT_EQ(value, "REG_DWORD 0x2");
   EXPECT_EQ(RunDriver({"shown", Form, "5000"}).ExitCode, 0) << "Apply neither minimises nor ends";
   EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
   EXPECT_EQ(WaitForExit(), 0);

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 
 #include "WineHarness.h"
 
@@ -29,7 +28,7 @@ bool Contains(const std::vector<std::string>& lines, const std::string& line) {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
-// One registry value as reg.exe shows it: "REG_DWORD    0xffffff80".
+// One registry value as reg.exe shows it: "REG_DWORD 0xffffff80".
 struct TShownValue {
   const char* Key;
   const char* Name;
@@ -58,15 +57,6 @@ protected:
     return OutputLines(result.Output);
   }
 
-  // The type and data that reg.exe shows for one value; empty when there is none.
-  static std::string ShownValue(const std::string& key, const std::string& name) {
-    TRunResult result = RunWine("reg", {"query", key, "/v", name}, ExeDir(), 60);
-    const std::string prefix = "    " + name + "    ";
-    for (const std::string& line : OutputLines(result.Output))
-      if (line.rfind(prefix, 0) == 0) return line.substr(prefix.size());
-    return "";
-  }
-
   TProgramFolder Folder;
 };
 
@@ -84,57 +74,57 @@ TEST_F(RegistryTransferTest, AProfileIsWrittenInTheTypesItsCardsDriverReads) {
        {"GL VSync control=-1", "GL Prerender=15", "GL Quality=2", "GL Anisotropic filtering=2",
         "DX LOD bias=-128", "DX FogTable=512", "GL Force Antialiasing=1"},
        {{"HKLM\\System\\CurrentControlSet\\Services\\Class\\Display\\0000\\NVidia\\OpenGL",
-         "DefaultSwapInterval", "REG_DWORD    0xffffffff"},
+         "DefaultSwapInterval", "REG_DWORD 0xffffffff"},
         {"HKLM\\System\\CurrentControlSet\\Services\\Class\\Display\\0000\\NVidia\\OpenGL",
-         "MaxFramesAllowed", "REG_DWORD    0xf"},
+         "MaxFramesAllowed", "REG_DWORD 0xf"},
         {"HKLM\\System\\CurrentControlSet\\Services\\Class\\Display\\0000\\NVidia\\OpenGL",
-         "RenderQualityFlags", "REG_DWORD    0x2"},
+         "RenderQualityFlags", "REG_DWORD 0x2"},
         {"HKLM\\System\\CurrentControlSet\\Services\\Class\\Display\\0000\\NVidia\\OpenGL",
-         "EnableFSAA", "REG_DWORD    0x1"},
+         "EnableFSAA", "REG_DWORD 0x1"},
         {"HKLM\\System\\CurrentControlSet\\Services\\Class\\Display\\0000\\NVidia\\Direct3D",
-         "LodBiasAdjust", "REG_DWORD    0xffffff80"},
+         "LodBiasAdjust", "REG_DWORD 0xffffff80"},
         {"HKLM\\System\\CurrentControlSet\\Services\\Class\\Display\\0000\\NVidia\\Direct3D",
-         "FogTableEnable", "REG_DWORD    0x200"}},
+         "FogTableEnable", "REG_DWORD 0x200"}},
        {}},
       {"win2k", "VERSION 4", "GeForce", GeForceNTDriverKey,
        {"GL VSync control=-1", "GL Prerender=15", "GL Quality=2", "GL Anisotropic filtering=2",
         "DX LOD bias=-128", "DX FogTable=512", "GL Force Antialiasing=1", "DX VSync=2"},
        {{"HKLM\\System\\CurrentControlSet\\Services\\nv4\\Device0", "Ogl_DefaultSwapInterval",
-         "REG_BINARY    FFFFFFFF"},
+         "REG_BINARY FFFFFFFF"},
         {"HKLM\\System\\CurrentControlSet\\Services\\nv4\\Device0", "Ogl_MaxFramesAllowed",
-         "REG_DWORD    0xf"},
+         "REG_DWORD 0xf"},
         {"HKLM\\System\\CurrentControlSet\\Services\\nv4\\Device0", "D3d_LodBiasAdjust",
-         "REG_BINARY    80FFFFFF"},
+         "REG_BINARY 80FFFFFF"},
         {"HKLM\\System\\CurrentControlSet\\Services\\nv4\\Device0", "D3D_FogTableEnable",
-         "REG_BINARY    00020000"},
+         "REG_BINARY 00020000"},
         {"HKLM\\System\\CurrentControlSet\\Services\\nv4\\Device0", "OGL_EnableFSAA",
-         "REG_BINARY    01000000"},
+         "REG_BINARY 01000000"},
         {"HKLM\\System\\CurrentControlSet\\Services\\nv4\\Device0", "D3D_VSyncMode",
-         "REG_DWORD    0x2"}},
+         "REG_DWORD 0x2"}},
        {}},
       {"win98", "VERSION 2", "Radeon", "System\\CurrentControlSet\\Services\\Class\\Display\\0001",
        {"Antialiasing GL=2", "Anisotropic GL=16", "Antialiasing DX=2",
         "Antialiasing Quality DX=512", "VSync DX=1"},
        {{"HKLM\\SOFTWARE\\ATI Technologies\\Driver\\0001\\OpenGL", "OGLEnableFullSceneAA",
-         "REG_DWORD    0x2"},
+         "REG_DWORD 0x2"},
         {"HKLM\\SOFTWARE\\ATI Technologies\\Driver\\0001\\OpenGL", "OGLMaxAnisotropy",
-         "REG_DWORD    0x10"},
-        {"HKLM\\SOFTWARE\\ATI Technologies\\Driver\\0001\\atidxhal", "AntiAlias", "REG_SZ    2"},
+         "REG_DWORD 0x10"},
+        {"HKLM\\SOFTWARE\\ATI Technologies\\Driver\\0001\\atidxhal", "AntiAlias", "REG_SZ 2"},
         {"HKLM\\SOFTWARE\\ATI Technologies\\Driver\\0001\\atidxhal", "AntiAliasRatio",
-         "REG_SZ    512"},
-        {"HKLM\\SOFTWARE\\ATI Technologies\\Driver\\0001\\atidxhal", "Vsync", "REG_SZ    1"}},
+         "REG_SZ 512"},
+        {"HKLM\\SOFTWARE\\ATI Technologies\\Driver\\0001\\atidxhal", "Vsync", "REG_SZ 1"}},
        {}},
       {"win2k", "VERSION 4", "Radeon", RadeonNTDriverKey,
        {"Antialiasing GL=2", "Antialiasing DX=2", "VSync DX=1", "VSync DXNT=0",
         "16-bit z-buffer DX=1"},
        {{"HKLM\\System\\CurrentControlSet\\Services\\ati2mtag\\Device0\\OpenGL",
-         "OGLEnableFullSceneAA", "REG_DWORD    0x2"},
+         "OGLEnableFullSceneAA", "REG_DWORD 0x2"},
         {"HKLM\\System\\CurrentControlSet\\Services\\ati2mtag\\Device0", "AntiAlias",
-         "REG_SZ    2"},
+         "REG_SZ 2"},
         {"HKLM\\System\\CurrentControlSet\\Services\\ati2mtag\\Device0", "DisableVBlankFlip",
-         "REG_DWORD    0x0"},
+         "REG_DWORD 0x0"},
         {"HKLM\\System\\CurrentControlSet\\Services\\ati2mtag\\Device0", "ZFormats",
-         "REG_SZ    1"}},
+         "REG_SZ 1"}},
        {"Antialiasing GL=2", "Antialiasing DX=2", "VSync DX=0", "16-bit z-buffer DX=1"}},
   };
   for (const Case& c : cases) {
@@ -150,7 +140,7 @@ TEST_F(RegistryTransferTest, AProfileIsWrittenInTheTypesItsCardsDriverReads) {
     // Every value was written: nothing was logged.
     EXPECT_FALSE(Folder.Exists("TesmoraGL.Log"));
     for (const TShownValue& value : c.Shown)
-      EXPECT_EQ(ShownValue(value.Key, value.Name), value.TypeAndData) << value.Name;
+      EXPECT_EQ(RegValue(value.Key, value.Name), value.TypeAndData) << value.Name;
 
     // Read back, every option holds its profile value again and none is out of its list.
     std::vector<std::string> read = Probe({"read", c.TuningFile, c.DeviceKey, "Quake"});

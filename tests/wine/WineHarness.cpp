@@ -170,6 +170,28 @@ int RunReg(const std::vector<std::string>& arguments) {
   return exitCode;
 }
 
+std::string RegValue(const std::string& key, const std::string& name) {
+  // reg.exe prints "    NAME    TYPE    DATA". A query has been seen, once in a full run, to
+  // show nothing for a value that was there (and that the program read back): a value not
+  // shown is asked for once more.
+  const std::string prefix = "    " + name + "    ";
+  const std::string separator = "    ";
+  bool answered = false;
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    TWineProcess process("reg", {"query", key, "/v", name}, ExeDir());
+    if (!process.Wait(30)) continue;
+    answered = true;
+    for (const std::string& line : OutputLines(process.Output())) {
+      if (line.rfind(prefix, 0) != 0) continue;
+      std::string typeAndData = line.substr(prefix.size());
+      size_t typeEnd = typeAndData.find(separator);
+      if (typeEnd == std::string::npos) return typeAndData + " ";
+      return typeAndData.substr(0, typeEnd) + " " + typeAndData.substr(typeEnd + separator.size());
+    }
+  }
+  return answered ? "" : "<reg.exe did not answer>";
+}
+
 void SetWindowsVersion(const std::string& version) {
   if (RunReg({"add", "HKCU\\Software\\Wine", "/v", "Version", "/d", version, "/f"}) != 0)
     throw std::runtime_error("cannot set the Wine Windows version to " + version);

@@ -65,6 +65,9 @@ std::string ReadMessageBoxAndPressOk(int timeoutMs = 20000);
 void SetWindowsVersion(const std::string& version);
 // Runs Wine's reg.exe with these arguments; its exit code.
 int RunReg(const std::vector<std::string>& arguments);
+// A registry value as reg.exe shows it, "TYPE data" ("REG_DWORD 0x2"); empty when the key
+// or the value is missing.
+std::string RegValue(const std::string& key, const std::string& name);
 
 // The registry key of the first card's driver (HKLM\...) that cardprobe.exe, copied into
 // `folder` and run there, finds for the Cards.CFG beside it; empty when it finds none.
