@@ -40,7 +40,7 @@ start: $(PRESET)
 check: win32 $(PRESET) native
 	tools/make-dist $(if $(filter x86_64,$(TARGET)),--amd64 build/win64)
 	@echo "End-to-end tests: build/$(PRESET)/TesmoraGL.exe ($(TARGET)) under $(WINE), WINEARCH=$(WINEARCH)"
-	$(XVFB) ctest --test-dir build/native --output-on-failure -j$(JOBS)
+	ctest --test-dir build/native --output-on-failure -j$(JOBS)
 
 bench: deps
 	cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release

@@ -20,15 +20,26 @@ namespace {
 // wine for the i686 build in a 32-bit prefix, wine64 for the x86_64 build.
 const char* const WineLoader = TGL_WINE_LOADER;
 
+// The display of the prefix's own X server (":3"), which its set-up left beside it; empty
+// when it has none and the display the tests were started on is to be used.
+std::string PrefixDisplay() {
+  std::string number = test::ReadBytes(PrefixDir() + ".display");
+  while (!number.empty() && (number.back() == '\n' || number.back() == '\r')) number.pop_back();
+  return number.empty() ? "" : ":" + number;
+}
+
 std::vector<std::string> WineEnvironment() {
+  const std::string display = PrefixDisplay();
   std::vector<std::string> environment;
   for (char** variable = environ; *variable; ++variable) {
     std::string entry = *variable;
     if (entry.rfind("WINEPREFIX=", 0) == 0 || entry.rfind("WINEDEBUG=", 0) == 0 ||
-        entry.rfind("WINEDLLOVERRIDES=", 0) == 0)
+        entry.rfind("WINEDLLOVERRIDES=", 0) == 0 ||
+        (!display.empty() && entry.rfind("DISPLAY=", 0) == 0))
       continue;
     environment.push_back(entry);
   }
+  if (!display.empty()) environment.push_back("DISPLAY=" + display);
   environment.push_back("WINEPREFIX=" + PrefixDir());
   environment.push_back("WINEDEBUG=-all");
   // No Mono or Gecko installer dialogs in a test prefix.
@@ -39,7 +50,11 @@ std::vector<std::string> WineEnvironment() {
 }  // namespace
 
 std::string ExeDir() { return TGL_E2E_DIR; }
-std::string PrefixDir() { return TGL_WINE_PREFIX; }
+std::string PrefixDir() {
+  // The test run names each test's prefix; run by hand, a test uses the first stream's.
+  const char* prefix = std::getenv("TGL_WINE_PREFIX");
+  return prefix ? prefix : TGL_FIRST_WINE_PREFIX;
+}
 std::string SourceDir() { return TGL_SOURCE_DIR; }
 
 std::string WindowsPath(const std::string& unixPath) {

@@ -1,6 +1,6 @@
 #pragma once
-// Runs the real Windows build under Wine for the end-to-end tests: one Wine prefix shared by
-// the whole test run, a fresh program folder per test, and processes that are waited for
+// Runs the real Windows build under Wine for the end-to-end tests: one Wine prefix for each
+// stream of the test run, a fresh program folder per test, and processes that are waited for
 // with a bound, never with a fixed sleep.
 #include <optional>
 #include <string>
@@ -14,7 +14,7 @@ namespace tgl::wine {
 // The Windows build under test (i686, or x86_64 where 32-bit programs cannot run): it
 // holds TesmoraGL.exe, tgldriver.exe and the probes.
 std::string ExeDir();
-std::string PrefixDir();    // the shared WINEPREFIX
+std::string PrefixDir();    // the WINEPREFIX of this test's stream
 std::string SourceDir();    // the source tree
 
 // The Windows form of a Linux path, as the program sees it (Z:\...).
