@@ -8,6 +8,7 @@
 #include "app/Errors.h"
 #include "app/RootUnit.h"
 #include "platform/Platform.h"
+#include "platform/win32/WindowClass_win.h"
 #include "ui/AboutBox_win.h"
 #include "ui/GamePropWindow_win.h"
 #include "ui/MainLayout.h"
@@ -34,18 +35,6 @@ const char* const HandCursorResource = "HANDCURSOR";
 // group box of a tuning panel leaves its inside to be painted by what lies beneath it.
 const DWORD MainWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-void RegisterMainWindowClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSA windowClass{};
-  if (::GetClassInfoA(instance, MainWindowClass, &windowClass)) return;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512) /* IDC_ARROW */);
-  windowClass.hIcon = ::LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = MainWindowClass;
-  if (!::RegisterClassA(&windowClass)) throw EError("Cannot register the main window class");
-}
-
 RECT Bounds(int left, int top, int width, int height) {
   return {left, top, left + width, top + height};
 }
@@ -61,7 +50,11 @@ TMainWindow::TMainWindow(HINSTANCE instance, TInstanceMutex& mutex, const TFrame
       HotImages(TImageList::FromBitmap(HotImagesResource, ToolbarImageWidth)),
       BandBitmap(static_cast<HBITMAP>(::LoadImageA(instance, BandBitmapResource, IMAGE_BITMAP,
                                                    0, 0, LR_DEFAULTCOLOR))) {
-  RegisterMainWindowClass(instance, &TMainWindow::WindowProc);
+  RegisterWindowClass({.Name = MainWindowClass,
+                       .Procedure = &TMainWindow::WindowProc,
+                       .RefusedText = "Cannot register the main window class",
+                       .Background = ButtonFaceBrush(),
+                       .Icon = ::LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM))});
   RECT outer{0, 0, MainLayout::ClientWidth, MainLayout::ClientHeight};
   ::AdjustWindowRectEx(&outer, MainWindowStyle, FALSE, 0);
   Window = ::CreateWindowExA(0, MainWindowClass, ProgramTitle,

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/Errors.h"
+#include "platform/win32/WindowClass_win.h"
 #include "ui/PanelWindow_win.h"
 #include "ui/Win32Control_win.h"
 
@@ -11,29 +12,20 @@ namespace {
 
 const char* const NoticeClass = "TglNotice";
 
-void RegisterNoticeClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSA noticeClass{};
-  if (::GetClassInfoA(instance, NoticeClass, &noticeClass)) return;
-  noticeClass.lpfnWndProc = procedure;
-  noticeClass.hInstance = instance;
-  noticeClass.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512) /* IDC_ARROW */);
-  noticeClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  noticeClass.lpszClassName = NoticeClass;
-  if (!::RegisterClassA(&noticeClass)) throw EError("Cannot register the notice class");
-}
-
 }  // namespace
 
 TNoticeLabel::TNoticeLabel(HWND panel, const char* text, HFONT font, COLORREF color)
     : Font(font), Color(color) {
-  HINSTANCE instance = ::GetModuleHandleA(nullptr);
-  RegisterNoticeClass(instance, &TNoticeLabel::WindowProc);
+  RegisterWindowClass({.Name = NoticeClass,
+                       .Procedure = &TNoticeLabel::WindowProc,
+                       .RefusedText = "Cannot register the notice class",
+                       .Background = ButtonFaceBrush()});
   RECT client;
   ::GetClientRect(panel, &client);
   Window = TWindowHandle(::CreateWindowExA(0, NoticeClass, text,
                                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0,
-                                           client.right, client.bottom, panel, nullptr, instance,
-                                           this));
+                                           client.right, client.bottom, panel, nullptr,
+                                           ::GetModuleHandleA(nullptr), this));
   if (!Window.Get()) throw EError("Cannot create the notice");
   ::SetWindowPos(Window.Get(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   MarkFillsParent(Window.Get());

@@ -4,6 +4,7 @@
 
 #include "app/Errors.h"
 #include "platform/Platform.h"
+#include "platform/win32/WindowClass_win.h"
 #include "ui/Win32Control_win.h"
 
 namespace tgl {
@@ -88,22 +89,14 @@ LRESULT CALLBACK ForwardingProcedure(HWND window, UINT message, WPARAM wParam, L
   return ::CallWindowProcA(base, window, message, wParam, lParam);
 }
 
-void RegisterPanelClass(HINSTANCE instance) {
-  WNDCLASSA panelClass{};
-  if (::GetClassInfoA(instance, PanelWindowClass, &panelClass)) return;
-  panelClass.lpfnWndProc = &PanelProcedure;
-  panelClass.hInstance = instance;
-  panelClass.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512) /* IDC_ARROW */);
-  panelClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  panelClass.lpszClassName = PanelWindowClass;
-  if (!::RegisterClassA(&panelClass)) throw EError("Cannot register the panel window class");
-}
-
 }  // namespace
 
 HWND CreatePanelWindow(HWND parent, const RECT& bounds, int id, bool visible) {
   HINSTANCE instance = ::GetModuleHandleA(nullptr);
-  RegisterPanelClass(instance);
+  RegisterWindowClass({.Name = PanelWindowClass,
+                       .Procedure = &PanelProcedure,
+                       .RefusedText = "Cannot register the panel window class",
+                       .Background = ButtonFaceBrush()});
   DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0);
   HWND window = ::CreateWindowExA(WS_EX_CONTROLPARENT, PanelWindowClass, "", style, bounds.left,
                                   bounds.top, bounds.right - bounds.left,

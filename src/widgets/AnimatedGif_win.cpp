@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/Errors.h"
+#include "platform/win32/WindowClass_win.h"
 #include "widgets/Clock.h"
 #include "widgets/ControlClass_win.h"
 #include "widgets/GdiObjects_win.h"
@@ -175,8 +176,9 @@ std::optional<std::string_view> ResourceBytes(const char* name, const char* type
 }  // namespace
 
 void RegisterAnimatedGifClass() {
-  RegisterControlClass(AnimatedGifClass, &ControlWindowProc<TGifControl>,
-                       "Cannot register the animated picture class");
+  RegisterWindowClass({.Name = AnimatedGifClass,
+                       .Procedure = &ControlWindowProc<TGifControl>,
+                       .RefusedText = "Cannot register the animated picture class"});
 }
 
 TAnimatedGif::TAnimatedGif(HWND window, bool owned)

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/Errors.h"
+#include "platform/win32/WindowClass_win.h"
 #include "ui/WindowHandle_win.h"
 #include "widgets/BarMenuLayout.h"
 #include "widgets/GdiObjects_win.h"
@@ -255,23 +256,13 @@ struct TBarPopupMenu::TState {
   }
 };
 
-namespace {
-
-void RegisterHostClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSA windowClass{};
-  if (::GetClassInfoA(instance, BarMenuHostClass, &windowClass)) return;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = BarMenuHostClass;
-  if (!::RegisterClassA(&windowClass)) throw EError("Cannot register the menu window class");
-}
-
-}  // namespace
-
 TBarPopupMenu::TBarPopupMenu(const std::string& barCaption) : FState(std::make_unique<TState>()) {
   FState->BarCaption = barCaption;
   HINSTANCE instance = ::GetModuleHandleA(nullptr);
-  RegisterHostClass(instance, &TState::HostProc);
+  RegisterWindowClass({.Name = BarMenuHostClass,
+                       .Procedure = &TState::HostProc,
+                       .RefusedText = "Cannot register the menu window class",
+                       .ArrowCursor = false});
   // A hidden top-level window: a menu opened from the tray needs its owner in the foreground.
   FState->Host = TWindowHandle(::CreateWindowExA(0, BarMenuHostClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                                  instance, FState.get()));

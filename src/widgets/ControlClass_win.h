@@ -5,8 +5,6 @@
 
 #include <new>
 
-#include "app/Errors.h"
-
 namespace tgl {
 
 // The object of a control window; nullptr before WM_NCCREATE and after WM_NCDESTROY.
@@ -30,19 +28,6 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     return ::DefWindowProcA(window, message, wParam, lParam);
   }
   return control->Handle(message, wParam, lParam);
-}
-
-// Registers the class once per process, with the arrow cursor; `failureText` is the error
-// when the system refuses it.
-inline void RegisterControlClass(const char* name, WNDPROC procedure, const char* failureText) {
-  HINSTANCE instance = ::GetModuleHandleA(nullptr);
-  WNDCLASSA windowClass{};
-  if (::GetClassInfoA(instance, name, &windowClass)) return;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512) /* IDC_ARROW */);
-  windowClass.lpszClassName = name;
-  if (!::RegisterClassA(&windowClass)) throw EError(failureText);
 }
 
 }  // namespace tgl

@@ -6,6 +6,7 @@
 #include <new>
 
 #include "app/Errors.h"
+#include "platform/win32/WindowClass_win.h"
 #include "widgets/ControlClass_win.h"
 #include "widgets/GdiObjects_win.h"
 #include "widgets/Guarded_win.h"
@@ -187,8 +188,9 @@ bool OpenAddress(HWND owner, const std::string& address, int show) {
 }
 
 void RegisterLinkLabelClass() {
-  RegisterControlClass(LinkLabelClass, &ControlWindowProc<TLinkControl>,
-                       "Cannot register the link class");
+  RegisterWindowClass({.Name = LinkLabelClass,
+                       .Procedure = &ControlWindowProc<TLinkControl>,
+                       .RefusedText = "Cannot register the link class"});
 }
 
 TLinkLabel::TLinkLabel(HWND window, bool owned) : FOwned(owned ? window : nullptr), FHandle(window) {

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "app/Errors.h"
+#include "platform/win32/WindowClass_win.h"
 #include "ui/WindowHandle_win.h"
 #include "widgets/BarPopupMenu_win.h"
 #include "widgets/Guarded_win.h"
@@ -98,23 +99,13 @@ struct TTrayIcon::TState {
   }
 };
 
-namespace {
-
-void RegisterTrayWindowClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSA windowClass{};
-  if (::GetClassInfoA(instance, TrayWindowClass, &windowClass)) return;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = TrayWindowClass;
-  if (!::RegisterClassA(&windowClass)) throw EError("Cannot register the tray icon window class");
-}
-
-}  // namespace
-
 TTrayIcon::TTrayIcon(HICON icon, const std::string& tip, HWND application)
     : FState(std::make_unique<TState>()) {
   HINSTANCE instance = ::GetModuleHandleA(nullptr);
-  RegisterTrayWindowClass(instance, &TState::WindowProc);
+  RegisterWindowClass({.Name = TrayWindowClass,
+                       .Procedure = &TState::WindowProc,
+                       .RefusedText = "Cannot register the tray icon window class",
+                       .ArrowCursor = false});
   // A hidden top-level window: it has to receive the shell's broadcast when Explorer restarts.
   FState->Window = TWindowHandle(::CreateWindowExA(0, TrayWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
                                                    nullptr, instance, FState.get()));
