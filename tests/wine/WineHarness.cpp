@@ -64,7 +64,7 @@ std::string WindowsPath(const std::string& unixPath) {
 }
 
 TWineProcess::TWineProcess(const std::string& program, const std::vector<std::string>& arguments,
-                           const std::string& workingDir) {
+                           const std::string& workingDir, bool withErrors) {
   int pipeFds[2];
   if (::pipe(pipeFds) != 0) throw std::runtime_error("pipe failed");
   std::vector<std::string> argumentTexts{WineLoader, program};
@@ -83,7 +83,7 @@ TWineProcess::TWineProcess(const std::string& program, const std::vector<std::st
     ::dup2(pipeFds[1], STDOUT_FILENO);
     int devNull = ::open("/dev/null", O_RDWR);
     ::dup2(devNull, STDIN_FILENO);
-    ::dup2(devNull, STDERR_FILENO);
+    ::dup2(withErrors ? pipeFds[1] : devNull, STDERR_FILENO);
     ::close(pipeFds[0]);
     ::close(pipeFds[1]);
     if (::chdir(workingDir.c_str()) != 0) ::_exit(126);
@@ -174,7 +174,7 @@ int RunReg(const std::vector<std::string>& arguments) {
   const bool add = !arguments.empty() && arguments[0] == "add";
   int exitCode = -1;
   for (int attempt = 0; attempt < 2; ++attempt) {
-    TWineProcess process("reg", arguments, ExeDir());
+    TWineProcess process("reg", arguments, ExeDir(), true);
     std::optional<int> ended = process.Wait(30);
     if (!ended) continue;
     exitCode = *ended;
@@ -192,17 +192,23 @@ std::string RegValue(const std::string& key, const std::string& name) {
   const std::string prefix = "    " + name + "    ";
   const std::string separator = "    ";
   bool answered = false;
+  std::string missed;
   for (int attempt = 0; attempt < 2; ++attempt) {
-    TWineProcess process("reg", {"query", key, "/v", name}, ExeDir());
-    if (!process.Wait(30)) continue;
+    TWineProcess process("reg", {"query", key, "/v", name}, ExeDir(), true);
+    std::optional<int> ended = process.Wait(30);
+    if (!ended) continue;
     answered = true;
     for (const std::string& line : OutputLines(process.Output())) {
       if (line.rfind(prefix, 0) != 0) continue;
+      // Shown the second time only: what reg said the first time goes to the test's log.
+      if (!missed.empty())
+        std::fprintf(stderr, "reg query of %s missed it: %s\n", name.c_str(), missed.c_str());
       std::string typeAndData = line.substr(prefix.size());
       size_t typeEnd = typeAndData.find(separator);
       if (typeEnd == std::string::npos) return typeAndData + " ";
       return typeAndData.substr(0, typeEnd) + " " + typeAndData.substr(typeEnd + separator.size());
     }
+    missed = "exit " + std::to_string(*ended) + ", " + process.Output();
   }
   return answered ? "" : "<reg.exe did not answer>";
 }

@@ -28,9 +28,10 @@ struct TRunResult {
 // One Windows program running under Wine.
 class TWineProcess {
 public:
-  // `program` is a Linux path to a .exe; the working directory is `workingDir`.
+  // `program` is a Linux path to a .exe; the working directory is `workingDir`. With
+  // `withErrors`, what it writes to its standard error is collected with its output.
   TWineProcess(const std::string& program, const std::vector<std::string>& arguments,
-               const std::string& workingDir);
+               const std::string& workingDir, bool withErrors = false);
   ~TWineProcess();
   TWineProcess(const TWineProcess&) = delete;
   TWineProcess& operator=(const TWineProcess&) = delete;
