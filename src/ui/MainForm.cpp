@@ -19,7 +19,9 @@ namespace tgl {
 TTesmoraGLxForm::TTesmoraGLxForm(TMainView& view, const TFrameRegistry& frames)
     : FView(view),
       FFrames(frames),
-      FSession(std::make_unique<TGameSession>(view.GameProcesses(), static_cast<TGameHost&>(*this))) {
+      // TGameHost is a private base: make_unique could not convert to it.
+      FSession(std::make_unique<TGameSession>(view.GameProcesses(),
+                                              static_cast<TGameHost&>(*this))) {
   for (const TActionDefinition& definition : MainActions) {
     TActionState& state = FActions[static_cast<size_t>(definition.Action)];
     state = {true, std::string(definition.Caption), definition.ImageIndex};
