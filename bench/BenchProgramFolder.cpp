@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "app/RootUnit.h"
+#include "base/StartupState.h"
 
 namespace tgl::bench {
 namespace {

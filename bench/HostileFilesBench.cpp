@@ -8,8 +8,8 @@
 #include <string>
 
 #include "BenchProgramFolder.h"
-#include "app/Errors.h"
-#include "app/RootUnit.h"
+#include "base/Errors.h"
+#include "base/StartupState.h"
 #include "cards/Cards.h"
 #include "config/IniFile.h"
 #include "options/FieldHub.h"

@@ -9,8 +9,8 @@
 
 #include "BenchProgramFolder.h"
 #include "LargeGamesFile.h"
-#include "app/RootUnit.h"
-#include "panels/ControlProxy.h"
+#include "base/StartupState.h"
+#include "options/ControlProxy.h"
 #include "panels/FrameRegistry.h"
 #include "support/FakeMainView.h"
 #include "ui/MainForm.h"

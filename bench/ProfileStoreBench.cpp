@@ -6,7 +6,7 @@
 
 #include "BenchProgramFolder.h"
 #include "LargeGamesFile.h"
-#include "app/RootUnit.h"
+#include "base/StartupState.h"
 #include "options/FieldHub.h"
 #include "profiles/GamesFile.h"
 #include "profiles/Programs.h"

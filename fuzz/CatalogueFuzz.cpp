@@ -15,9 +15,9 @@
 
 #include "FuzzInput.h"
 #include "FuzzPlatform.h"
-#include "app/Errors.h"
-#include "app/RootUnit.h"
-#include "app/TextUtils.h"
+#include "base/Errors.h"
+#include "base/StartupState.h"
+#include "base/TextUtils.h"
 #include "cards/CardCatalogue.h"
 #include "cards/Cards.h"
 #include "cards/HardwareID.h"

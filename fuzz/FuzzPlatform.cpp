@@ -1,8 +1,8 @@
 #include "FuzzPlatform.h"
 
-#include "app/Errors.h"
-#include "app/RootUnit.h"
-#include "app/TextUtils.h"
+#include "base/Errors.h"
+#include "base/StartupState.h"
+#include "base/TextUtils.h"
 
 namespace tgl::fuzz {
 

@@ -15,8 +15,8 @@
 
 #include "FuzzInput.h"
 #include "FuzzPlatform.h"
-#include "app/Errors.h"
-#include "app/TextUtils.h"
+#include "base/Errors.h"
+#include "base/TextUtils.h"
 #include "config/IniDocument.h"
 #include "config/IniFile.h"
 #include "config/TextEncoding.h"

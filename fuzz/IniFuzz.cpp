@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/StringList.h"
 #include "config/IniDocument.h"
 #include "config/ResourceIniFile.h"
-#include "config/StringList.h"
 #include "config/TextEncoding.h"
 #include "platform/Platform.h"
 #include "platform/Windows1252.h"

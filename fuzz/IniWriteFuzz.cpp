@@ -13,7 +13,7 @@
 
 #include "FuzzInput.h"
 #include "FuzzPlatform.h"
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "config/IniFile.h"
 #include "config/TextEncoding.h"
 

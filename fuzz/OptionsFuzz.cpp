@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Errors.h"
-#include "app/RootUnit.h"
+#include "base/Errors.h"
+#include "base/StartupState.h"
 #include "cards/CardConfig.h"
 #include "config/IniDocument.h"
 #include "options/FieldHub.h"

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "FuzzPlatform.h"
-#include "app/Errors.h"
-#include "app/TextUtils.h"
+#include "base/Errors.h"
+#include "base/TextUtils.h"
 #include "config/ConfigFiles.h"
 #include "config/ResourceIniFile.h"
 

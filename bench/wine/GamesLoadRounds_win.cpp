@@ -9,7 +9,7 @@
 #include "LargeGamesFile.h"
 #include "ProfileApiGames_win.h"
 #include "Stopwatch_win.h"
-#include "app/RootUnit.h"
+#include "base/StartupState.h"
 #include "platform/Platform.h"
 #include "platform/win32/FileHandle_win.h"
 #include "profiles/GamesFile.h"

@@ -1,7 +1,7 @@
 #include "RunningProgram_win.h"
 
 #include "Stopwatch_win.h"
-#include "app/RootUnit.h"
+#include "base/StartupState.h"
 
 namespace tgl::bench {
 namespace {

@@ -18,10 +18,10 @@
 #include "GamesLoadRounds_win.h"
 #include "LargeGamesFile.h"
 #include "StartupTime_win.h"
-#include "app/RootUnit.h"
+#include "app/Win32Platform_win.h"
+#include "base/StartupState.h"
 #include "config/IniFile.h"
 #include "platform/Platform.h"
-#include "platform/win32/Win32Platform_win.h"
 #include "profiles/GamesFile.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include "app/Startup.h"
 
-#include "app/Log.h"
-#include "app/RootUnit.h"
-#include "app/TextUtils.h"
+#include "base/StartupState.h"
+#include "base/TextUtils.h"
 #include "config/IniFile.h"
+#include "config/Log.h"
 
 namespace tgl {
 namespace {

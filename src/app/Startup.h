@@ -2,7 +2,7 @@
 // Start-up steps that run before any window exists.
 #include <string>
 
-#include "app/WindowsVersion.h"
+#include "base/WindowsVersion.h"
 
 namespace tgl {
 

@@ -3,15 +3,15 @@
 
 #include <optional>
 
-#include "app/CommandLine.h"
-#include "app/Errors.h"
-#include "app/RootUnit.h"
 #include "app/Startup.h"
+#include "app/Win32Platform_win.h"
+#include "base/Errors.h"
+#include "base/StartupState.h"
+#include "launch/CommandLine.h"
 #include "panels/FrameRegistry.h"
 #include "platform/win32/InstanceMutex_win.h"
 #include "platform/win32/ProcessInfo_win.h"
-#include "platform/win32/Win32Platform_win.h"
-#include "ui/MainWindow_win.h"
+#include "ui/win32/MainWindow_win.h"
 
 namespace {
 

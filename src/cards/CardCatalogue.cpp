@@ -1,6 +1,6 @@
 #include "cards/CardCatalogue.h"
 
-#include "app/RootUnit.h"
+#include "base/StartupState.h"
 
 namespace tgl {
 namespace {

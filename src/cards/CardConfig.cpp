@@ -1,7 +1,7 @@
 #include "cards/CardConfig.h"
 
-#include "app/Errors.h"
-#include "app/TextUtils.h"
+#include "base/Errors.h"
+#include "base/TextUtils.h"
 
 namespace tgl {
 

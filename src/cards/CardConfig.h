@@ -2,7 +2,7 @@
 // One display adapter, or one entry of the card catalogue.
 #include <string>
 
-#include "cards/DisplayDevice.h"
+#include "platform/DisplayDeviceRecord.h"
 
 namespace tgl {
 

@@ -1,8 +1,8 @@
 #include "cards/Cards.h"
 
-#include "app/Errors.h"
-#include "app/RootUnit.h"
-#include "app/TextUtils.h"
+#include "base/Errors.h"
+#include "base/StartupState.h"
+#include "base/TextUtils.h"
 #include "cards/CardCatalogue.h"
 #include "cards/HardwareID.h"
 #include "config/ConfigFiles.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cards/CardConfig.h"
-#include "cards/DisplayDevice.h"
+#include "platform/DisplayDeviceRecord.h"
 
 namespace tgl {
 

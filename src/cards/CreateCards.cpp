@@ -1,7 +1,7 @@
 #include "cards/CreateCards.h"
 
-#include "app/Errors.h"
-#include "app/RootUnit.h"
+#include "base/Errors.h"
+#include "base/StartupState.h"
 #include "cards/Win95Cards.h"
 #include "cards/Win98Cards.h"
 

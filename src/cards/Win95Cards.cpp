@@ -1,6 +1,6 @@
 #include "cards/Win95Cards.h"
 
-#include "app/TextUtils.h"
+#include "base/TextUtils.h"
 #include "platform/Platform.h"
 
 namespace tgl {

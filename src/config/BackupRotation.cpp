@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "app/Errors.h"
-#include "app/TextUtils.h"
+#include "base/Errors.h"
+#include "base/TextUtils.h"
 #include "config/FileReplace.h"
 #include "config/IniFile.h"
 #include "platform/Platform.h"

@@ -3,8 +3,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/RootUnit.h"
-#include "app/TextUtils.h"
+#include "base/StartupState.h"
+#include "base/TextUtils.h"
 #include "config/IniFile.h"
 #include "config/IniSnapshot.h"
 #include "config/ResourceIniFile.h"

@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "base/StringList.h"
 #include "config/CustomIniFile.h"
-#include "config/StringList.h"
 
 namespace tgl {
 

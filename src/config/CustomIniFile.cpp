@@ -1,6 +1,6 @@
 #include "config/CustomIniFile.h"
 
-#include "app/TextUtils.h"
+#include "base/TextUtils.h"
 
 namespace tgl {
 

@@ -2,7 +2,7 @@
 // The INI reader interface that every configuration reader shares.
 #include <string>
 
-#include "config/StringList.h"
+#include "base/StringList.h"
 
 namespace tgl {
 

@@ -4,7 +4,7 @@
 #include <unordered_map>
 #include <utility>
 
-#include "app/TextUtils.h"
+#include "base/TextUtils.h"
 
 namespace tgl {
 namespace {

@@ -20,7 +20,7 @@
 #include <string_view>
 #include <vector>
 
-#include "config/StringList.h"
+#include "base/StringList.h"
 
 namespace tgl {
 

@@ -1,12 +1,12 @@
 #include "config/IniFile.h"
 
-#include "app/Errors.h"
-#include "app/Log.h"
-#include "app/RootUnit.h"
-#include "app/TextUtils.h"
+#include "base/Errors.h"
+#include "base/StartupState.h"
+#include "base/TextUtils.h"
 #include "config/FileReplace.h"
 #include "config/IniCache.h"
 #include "config/IniSnapshot.h"
+#include "config/Log.h"
 #include "platform/Platform.h"
 
 namespace tgl {

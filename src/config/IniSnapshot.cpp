@@ -1,6 +1,6 @@
 #include "config/IniSnapshot.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 
 namespace tgl {
 namespace {

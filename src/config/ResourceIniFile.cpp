@@ -1,7 +1,7 @@
 #include "config/ResourceIniFile.h"
 
-#include "app/Errors.h"
-#include "app/TextUtils.h"
+#include "base/Errors.h"
+#include "base/TextUtils.h"
 #include "platform/Platform.h"
 
 namespace tgl {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/CommandLine.h"
-#include "app/Errors.h"
-#include "app/TextUtils.h"
+#include "base/Errors.h"
+#include "base/TextUtils.h"
+#include "launch/CommandLine.h"
 
 namespace tgl {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/Errors.h"
-#include "app/Log.h"
-#include "app/TextUtils.h"
+#include "base/Errors.h"
+#include "base/TextUtils.h"
+#include "config/Log.h"
 #include "launch/RegistryRestore.h"
 #include "options/RegistryWriteReport.h"
 #include "platform/Platform.h"

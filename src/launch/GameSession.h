@@ -14,9 +14,9 @@
 #include <string>
 
 #include "launch/GameHost.h"
-#include "launch/GameProcesses.h"
 #include "launch/RestoreJournal.h"
 #include "options/FieldHub.h"
+#include "platform/GameProcesses.h"
 #include "profiles/ProgramConfig.h"
 
 namespace tgl {

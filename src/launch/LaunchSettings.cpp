@@ -1,6 +1,6 @@
 #include "launch/LaunchSettings.h"
 
-#include "app/RootUnit.h"
+#include "base/StartupState.h"
 
 namespace tgl {
 

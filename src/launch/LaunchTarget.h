@@ -1,6 +1,6 @@
 #pragma once
 // The game a /run or /apply request names, and the messages of a request that cannot be done.
-#include "app/CommandLine.h"
+#include "launch/CommandLine.h"
 #include "profiles/Programs.h"
 
 namespace tgl {

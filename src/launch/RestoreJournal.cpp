@@ -1,8 +1,8 @@
 #include "launch/RestoreJournal.h"
 
-#include "app/Crc32.h"
-#include "app/RootUnit.h"
-#include "app/TextUtils.h"
+#include "base/Crc32.h"
+#include "base/StartupState.h"
+#include "base/TextUtils.h"
 #include "config/FileReplace.h"
 #include "platform/Platform.h"
 

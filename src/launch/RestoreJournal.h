@@ -15,14 +15,14 @@
 // the default value), then the registry type as a decimal number and the data as hex bytes,
 // or "absent". In the names, "%", the tab and every other character below 32 or 127 are
 // written as "%" and two upper-case hex digits. The last line counts the values and gives
-// the CRC-32 (app/Crc32.h) of every byte before it, so a journal that was cut or changed
+// the CRC-32 (base/Crc32.h) of every byte before it, so a journal that was cut or changed
 // anywhere is refused whole.
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "options/RegistryPath.h"
 #include "platform/Registry.h"
 

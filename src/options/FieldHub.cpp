@@ -1,11 +1,11 @@
 #include "options/FieldHub.h"
 
-#include "app/Errors.h"
-#include "app/Log.h"
-#include "app/RootUnit.h"
-#include "app/TextUtils.h"
+#include "base/Errors.h"
+#include "base/StartupState.h"
+#include "base/TextUtils.h"
 #include "config/ConfigFiles.h"
 #include "config/IniDocument.h"
+#include "config/Log.h"
 #include "panels/TuningFrame.h"
 
 namespace tgl {

@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/StringList.h"
 #include "cards/CardConfig.h"
 #include "config/CustomIniFile.h"
-#include "config/StringList.h"
 #include "options/OptionKeywords.h"
 #include "options/RegistryOption.h"
 #include "options/RegistryPath.h"

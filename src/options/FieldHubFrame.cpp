@@ -1,9 +1,9 @@
 // The option hub's tuning frame and the control proxies that bind its options to the
 // frame's controls.
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "options/FieldHub.h"
+#include "options/ProxyClass.h"
 #include "panels/FrameRegistry.h"
-#include "panels/ProxyClass.h"
 
 namespace tgl {
 

@@ -1,6 +1,6 @@
 // The option hub's exchange of values with the card sections of Games.CFG.
-#include "app/Errors.h"
-#include "app/RootUnit.h"
+#include "base/Errors.h"
+#include "base/StartupState.h"
 #include "config/IniFile.h"
 #include "options/FieldHub.h"
 

@@ -1,7 +1,7 @@
 // The option hub's exchange of values with the driver registry.
-#include "app/Log.h"
-#include "app/RootUnit.h"
-#include "app/TextUtils.h"
+#include "base/StartupState.h"
+#include "base/TextUtils.h"
+#include "config/Log.h"
 #include "options/FieldHub.h"
 #include "options/StorageEncoding.h"
 #include "platform/Platform.h"

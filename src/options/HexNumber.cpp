@@ -3,8 +3,8 @@
 #include <array>
 #include <cassert>
 
-#include "app/Errors.h"
-#include "app/TextUtils.h"
+#include "base/Errors.h"
+#include "base/TextUtils.h"
 
 namespace tgl {
 

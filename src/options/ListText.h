@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "config/StringList.h"
+#include "base/StringList.h"
 
 namespace tgl {
 

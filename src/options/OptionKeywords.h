@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/Errors.h"
-#include "app/TextUtils.h"
+#include "base/Errors.h"
+#include "base/TextUtils.h"
 
 namespace tgl {
 

@@ -1,8 +1,8 @@
 #include "options/RegistryOption.h"
 
-#include "app/Log.h"
-#include "app/RootUnit.h"
-#include "app/TextUtils.h"
+#include "base/StartupState.h"
+#include "base/TextUtils.h"
+#include "config/Log.h"
 #include "options/HexNumber.h"
 #include "options/ListText.h"
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/StringList.h"
 #include "config/CustomIniFile.h"
-#include "config/StringList.h"
 #include "options/OptionKeywords.h"
 #include "options/OptionProxy.h"
 

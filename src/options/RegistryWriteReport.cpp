@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/TextUtils.h"
+#include "base/TextUtils.h"
 #include "options/StorageEncoding.h"
 
 namespace tgl {

@@ -1,6 +1,6 @@
 #include "options/StorageEncoding.h"
 
-#include "app/TextUtils.h"
+#include "base/TextUtils.h"
 
 namespace tgl {
 

@@ -9,7 +9,7 @@
 #include <span>
 #include <string>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "options/OptionKeywords.h"
 #include "platform/Registry.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "config/StringList.h"
+#include "base/StringList.h"
 #include "panels/FrameComponent.h"
 
 namespace tgl {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/Errors.h"
-#include "app/TextUtils.h"
+#include "base/Errors.h"
+#include "base/TextUtils.h"
 
 namespace tgl {
 

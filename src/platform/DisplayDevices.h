@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "cards/DisplayDevice.h"
+#include "platform/DisplayDeviceRecord.h"
 
 namespace tgl {
 

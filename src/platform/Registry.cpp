@@ -1,6 +1,6 @@
 #include "platform/Registry.h"
 
-#include "app/TextUtils.h"
+#include "base/TextUtils.h"
 
 namespace tgl {
 namespace {

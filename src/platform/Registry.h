@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Errors.h"
-#include "config/StringList.h"
+#include "base/Errors.h"
+#include "base/StringList.h"
 
 namespace tgl {
 

@@ -1,6 +1,6 @@
 #include "platform/TableTexts.h"
 
-#include "app/TextUtils.h"
+#include "base/TextUtils.h"
 
 namespace tgl {
 

@@ -1,7 +1,7 @@
 #include "profiles/GamesFile.h"
 
-#include "app/RootUnit.h"
-#include "app/TextUtils.h"
+#include "base/StartupState.h"
+#include "base/TextUtils.h"
 
 namespace tgl {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/RootUnit.h"
-#include "app/TextUtils.h"
+#include "base/StartupState.h"
+#include "base/TextUtils.h"
 #include "config/FileReplace.h"
 #include "config/IniFile.h"
 #include "platform/Platform.h"

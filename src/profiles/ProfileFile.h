@@ -26,7 +26,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "profiles/Programs.h"
 
 namespace tgl {

@@ -1,8 +1,8 @@
 #include "profiles/ProgramConfig.h"
 
-#include "app/Errors.h"
-#include "app/RootUnit.h"
-#include "app/TextUtils.h"
+#include "base/Errors.h"
+#include "base/StartupState.h"
+#include "base/TextUtils.h"
 #include "config/IniSnapshot.h"
 #include "platform/Platform.h"
 #include "profiles/GamesFile.h"

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/Errors.h"
-#include "app/TextUtils.h"
+#include "base/Errors.h"
+#include "base/TextUtils.h"
 #include "config/IniFile.h"
 #include "config/IniSnapshot.h"
 #include "profiles/GamesFile.h"

@@ -1,8 +1,8 @@
 #include "ui/GamePropDlg.h"
 
-#include "app/Errors.h"
-#include "app/RootUnit.h"
-#include "app/TextUtils.h"
+#include "base/Errors.h"
+#include "base/StartupState.h"
+#include "base/TextUtils.h"
 #include "platform/FileChooser.h"
 #include "platform/Platform.h"
 #include "profiles/ProfileTitle.h"

@@ -1,6 +1,6 @@
 #include "ui/ListViewControl.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "platform/Platform.h"
 
 namespace tgl {

@@ -1,16 +1,16 @@
 // The main window's life: creation, the card box, showing, the tray and the logo, closing.
 #include "ui/MainForm.h"
 
-#include "app/CommandLine.h"
-#include "app/Errors.h"
-#include "app/ProductInfo.h"
-#include "app/RootUnit.h"
-#include "app/TextUtils.h"
+#include "base/Errors.h"
+#include "base/ProductInfo.h"
+#include "base/StartupState.h"
+#include "base/TextUtils.h"
 #include "cards/CreateCards.h"
 #include "config/IniFile.h"
+#include "launch/CommandLine.h"
+#include "platform/Platform.h"
 #include "profiles/GamesFile.h"
 #include "profiles/ProfileFile.h"
-#include "platform/Platform.h"
 #include "ui/MainLayout.h"
 #include "ui/MainTexts.h"
 

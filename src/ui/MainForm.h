@@ -14,9 +14,9 @@
 #include <optional>
 #include <string>
 
-#include "app/CommandLine.h"
+#include "base/StringList.h"
 #include "cards/Cards.h"
-#include "config/StringList.h"
+#include "launch/CommandLine.h"
 #include "launch/GameHost.h"
 #include "launch/GameSession.h"
 #include "options/FieldHub.h"

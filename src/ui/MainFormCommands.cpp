@@ -1,15 +1,15 @@
 // The commands of the main window, each the handler of one action, and the actions' states.
 #include <optional>
 
-#include "app/Errors.h"
-#include "app/RootUnit.h"
+#include "base/Errors.h"
+#include "base/StartupState.h"
 #include "options/RegistryWriteReport.h"
 #include "platform/Platform.h"
 #include "ui/GamePropDlg.h"
 #include "ui/MainForm.h"
 #include "ui/MainTexts.h"
-#include "ui/TrayMenuLock.h"
 #include "ui/OptionsDlg.h"
+#include "ui/TrayMenuLock.h"
 
 namespace tgl {
 namespace {

@@ -1,7 +1,7 @@
 // The game list and the save question: filling the list, selecting a game, the veto of a
 // selection change, the list's keys, view style and context menu.
-#include "app/Errors.h"
-#include "app/RootUnit.h"
+#include "base/Errors.h"
+#include "base/StartupState.h"
 #include "platform/Platform.h"
 #include "ui/MainForm.h"
 #include "ui/MainTexts.h"

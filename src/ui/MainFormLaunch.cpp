@@ -3,12 +3,12 @@
 // window as the host of a running game whose settings are to be restored.
 #include <utility>
 
-#include "app/Errors.h"
-#include "app/RootUnit.h"
-#include "app/TextUtils.h"
+#include "base/Errors.h"
+#include "base/StartupState.h"
+#include "base/TextUtils.h"
 #include "launch/DesktopShortcut.h"
-#include "launch/GameProcesses.h"
 #include "launch/LaunchTarget.h"
+#include "platform/GameProcesses.h"
 #include "platform/Platform.h"
 #include "ui/MainForm.h"
 #include "ui/MainTexts.h"

@@ -2,7 +2,7 @@
 // imported from it or by dropping the file on the window.
 #include <optional>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "platform/Platform.h"
 #include "profiles/ProfileFile.h"
 #include "ui/GamePropDlg.h"

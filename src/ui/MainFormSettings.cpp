@@ -1,5 +1,5 @@
 // The program settings of the main window and the toolbar style they choose.
-#include "app/RootUnit.h"
+#include "base/StartupState.h"
 #include "config/IniFile.h"
 #include "config/IniSnapshot.h"
 #include "profiles/GamesFile.h"

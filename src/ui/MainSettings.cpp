@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/RootUnit.h"
+#include "base/StartupState.h"
 #include "config/CustomIniFile.h"
 #include "config/IniDocument.h"
 #include "launch/LaunchSettings.h"

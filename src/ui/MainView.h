@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "config/StringList.h"
+#include "base/StringList.h"
 #include "ui/GamePropView.h"
 #include "ui/MainActions.h"
 #include "ui/OptionsView.h"

@@ -1,6 +1,6 @@
 #include "ui/OptionsDlg.h"
 
-#include "app/RootUnit.h"
+#include "base/StartupState.h"
 #include "ui/AutoRun.h"
 
 namespace tgl {

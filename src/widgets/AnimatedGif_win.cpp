@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "platform/win32/WindowClass_win.h"
 #include "widgets/Clock.h"
 #include "widgets/ControlClass_win.h"

@@ -18,7 +18,7 @@
 #include <functional>
 #include <optional>
 
-#include "ui/WindowHandle_win.h"
+#include "platform/win32/WindowHandle_win.h"
 #include "widgets/Animation.h"
 #include "widgets/GifPicture.h"
 

@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "platform/win32/WindowClass_win.h"
-#include "ui/WindowHandle_win.h"
+#include "platform/win32/WindowHandle_win.h"
 #include "widgets/BarMenuLayout.h"
 #include "widgets/GdiObjects_win.h"
 #include "widgets/Guarded_win.h"

@@ -2,7 +2,7 @@
 // Runs an event handler from inside a window procedure: no exception may cross into
 // Windows, so errors are shown as the program's message boxes and the silent abort ends
 // quietly.
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "platform/Platform.h"
 
 namespace tgl {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <new>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "platform/win32/WindowClass_win.h"
 #include "widgets/ControlClass_win.h"
 #include "widgets/GdiObjects_win.h"

@@ -16,7 +16,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/WindowHandle_win.h"
+#include "platform/win32/WindowHandle_win.h"
 
 namespace tgl {
 

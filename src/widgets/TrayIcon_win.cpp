@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "platform/win32/WindowClass_win.h"
-#include "ui/WindowHandle_win.h"
+#include "platform/win32/WindowHandle_win.h"
 #include "widgets/BarPopupMenu_win.h"
 #include "widgets/Guarded_win.h"
 #include "widgets/TrayClicks.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "ui/GamePropDlg.h"
 #include "ui/OptionsDlg.h"
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/GameProcesses.h"
 #include "support/FakeDialogViews.h"
 #include "support/HeadlessControls.h"
-#include "launch/GameProcesses.h"
 #include "support/HeadlessListView.h"
 #include "ui/MainView.h"
 

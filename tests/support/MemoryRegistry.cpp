@@ -1,6 +1,6 @@
 #include "support/MemoryRegistry.h"
 
-#include "app/TextUtils.h"
+#include "base/TextUtils.h"
 
 namespace tgl::test {
 namespace {

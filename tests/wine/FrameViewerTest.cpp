@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "WineHarness.h"
-#include "app/RootUnit.h"
+#include "base/StartupState.h"
 #include "cards/CardConfig.h"
 #include "options/FieldHub.h"
 #include "panels/FrameRegistry.h"

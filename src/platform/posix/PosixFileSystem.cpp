@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/Errors.h"
-#include "app/TextUtils.h"
+#include "base/Errors.h"
+#include "base/TextUtils.h"
 
 namespace tgl {
 namespace {

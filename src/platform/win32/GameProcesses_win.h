@@ -7,7 +7,7 @@
 
 #include <map>
 
-#include "launch/GameProcesses.h"
+#include "platform/GameProcesses.h"
 #include "platform/win32/FileHandle_win.h"
 
 namespace tgl {

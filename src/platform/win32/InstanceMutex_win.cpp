@@ -1,6 +1,6 @@
 #include "platform/win32/InstanceMutex_win.h"
 
-#include "app/RootUnit.h"
+#include "base/StartupState.h"
 
 namespace tgl {
 namespace {

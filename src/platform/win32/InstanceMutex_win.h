@@ -3,7 +3,7 @@
 // system call, so two instances started together cannot both win.
 #include <windows.h>
 
-#include "app/CommandLine.h"
+#include "launch/CommandLine.h"
 
 namespace tgl {
 

@@ -1,6 +1,6 @@
 #include "platform/win32/MessageBoxes_win.h"
 
-#include "app/RootUnit.h"
+#include "base/StartupState.h"
 #include "platform/win32/ModalOwner_win.h"
 
 namespace tgl {

@@ -2,7 +2,7 @@
 // What the running process learns about itself from Windows at start-up.
 #include <string>
 
-#include "app/WindowsVersion.h"
+#include "base/WindowsVersion.h"
 
 namespace tgl {
 

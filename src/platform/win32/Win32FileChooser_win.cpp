@@ -2,8 +2,8 @@
 
 #include <commdlg.h>
 
-#include "app/Errors.h"
-#include "app/TextUtils.h"
+#include "base/Errors.h"
+#include "base/TextUtils.h"
 #include "platform/win32/ModalOwner_win.h"
 
 namespace tgl {

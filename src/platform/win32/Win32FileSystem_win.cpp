@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "app/Errors.h"
-#include "app/TextUtils.h"
+#include "base/Errors.h"
+#include "base/TextUtils.h"
 #include "platform/win32/FileHandle_win.h"
 
 namespace tgl {

@@ -2,7 +2,7 @@
 // The window classes of the program's own windows and controls.
 #include <windows.h>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 
 namespace tgl {
 

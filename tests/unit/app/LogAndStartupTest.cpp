@@ -1,8 +1,8 @@
-#include "app/Log.h"
+#include "config/Log.h"
 #include "app/Startup.h"
-#include "app/WindowsVersion.h"
+#include "base/WindowsVersion.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "support/TestSupport.h"
 
 namespace tgl::test {

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "cards/CreateCards.h"
 #include "support/TestSupport.h"
 

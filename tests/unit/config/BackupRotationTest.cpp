@@ -4,9 +4,9 @@
 
 #include <sys/stat.h>
 
-#include "app/Log.h"
-#include "app/RootUnit.h"
+#include "base/StartupState.h"
 #include "config/IniFile.h"
+#include "config/Log.h"
 #include "support/TestSupport.h"
 
 namespace tgl::test {

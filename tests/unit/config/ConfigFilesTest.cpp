@@ -2,7 +2,7 @@
 
 #include <sys/stat.h>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "support/CountingFileSystem.h"
 #include "support/TestSupport.h"
 

@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "config/FileReplace.h"
 #include "config/IniSnapshot.h"
 #include "support/CountingFileSystem.h"

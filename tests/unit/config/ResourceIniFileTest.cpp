@@ -1,6 +1,6 @@
 #include "config/ResourceIniFile.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "support/TestSupport.h"
 
 namespace tgl::test {

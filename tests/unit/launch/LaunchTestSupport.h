@@ -10,8 +10,8 @@
 
 #include "OptionsTestSupport.h"
 #include "launch/GameHost.h"
-#include "launch/GameProcesses.h"
 #include "options/FieldHub.h"
+#include "platform/GameProcesses.h"
 #include "support/TestSupport.h"
 
 namespace tgl::test {

@@ -7,7 +7,7 @@
 #include <cstdio>
 
 #include "LaunchTestSupport.h"
-#include "app/Crc32.h"
+#include "base/Crc32.h"
 
 namespace tgl::test {
 namespace {

@@ -1,8 +1,8 @@
 #include <sys/stat.h>
 
-#include "app/Errors.h"
-#include "options/FieldHub.h"
 #include "OptionsTestSupport.h"
+#include "base/Errors.h"
+#include "options/FieldHub.h"
 #include "support/CountingFileSystem.h"
 #include "support/TestSupport.h"
 

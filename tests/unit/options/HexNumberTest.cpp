@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "support/TestSupport.h"
 
 namespace tgl::test {

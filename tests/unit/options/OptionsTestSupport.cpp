@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 
 namespace tgl::test {
 

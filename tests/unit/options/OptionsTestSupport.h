@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/StringList.h"
 #include "cards/CardConfig.h"
-#include "config/StringList.h"
 #include "options/FieldHub.h"
 
 namespace tgl::test {

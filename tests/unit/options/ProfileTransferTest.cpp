@@ -1,7 +1,7 @@
-#include "app/Errors.h"
+#include "base/Errors.h"
+#include "OptionsTestSupport.h"
 #include "config/IniFile.h"
 #include "options/FieldHub.h"
-#include "OptionsTestSupport.h"
 #include "support/CountingFileSystem.h"
 #include "support/TestSupport.h"
 

@@ -1,9 +1,9 @@
 #include "options/RegistryOption.h"
 
-#include "app/Errors.h"
-#include "app/Log.h"
-#include "config/ResourceIniFile.h"
 #include "OptionsTestSupport.h"
+#include "base/Errors.h"
+#include "config/Log.h"
+#include "config/ResourceIniFile.h"
 #include "support/TestSupport.h"
 
 namespace tgl::test {

@@ -1,6 +1,6 @@
 #include "options/RegistryPath.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "support/TestSupport.h"
 
 namespace tgl::test {

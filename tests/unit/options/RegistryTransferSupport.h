@@ -4,9 +4,9 @@
 #include <initializer_list>
 #include <string>
 
-#include "app/Log.h"
-#include "options/FieldHub.h"
 #include "OptionsTestSupport.h"
+#include "config/Log.h"
+#include "options/FieldHub.h"
 #include "support/TestSupport.h"
 
 namespace tgl::test {

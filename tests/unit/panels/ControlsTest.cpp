@@ -3,7 +3,7 @@
 // controls that the tests use in place of windows.
 #include <gtest/gtest.h>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "panels/FrameGeForce.h"
 #include "panels/FrameRegistry.h"
 #include "panels/FrameTNT.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "cards/CardConfig.h"
 #include "panels/FrameGeForce.h"
 #include "panels/FrameRegistry.h"

@@ -2,7 +2,7 @@
 // first class registered under a name, and the error for a name nobody registered.
 #include <gtest/gtest.h>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "cards/CardConfig.h"
 #include "panels/FrameRadeon.h"
 #include "panels/FrameRegistry.h"

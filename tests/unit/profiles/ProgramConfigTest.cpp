@@ -1,10 +1,10 @@
 #include "profiles/ProgramConfig.h"
 
-#include "app/Errors.h"
+#include "ProfilesTestSupport.h"
+#include "base/Errors.h"
 #include "config/IniFile.h"
 #include "profiles/GamesFile.h"
 #include "support/CountingFileSystem.h"
-#include "ProfilesTestSupport.h"
 
 namespace tgl::test {
 namespace {

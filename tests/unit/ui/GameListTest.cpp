@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "MainFormTestSupport.h"
-#include "app/Errors.h"
+#include "base/Errors.h"
 
 namespace tgl::test {
 namespace {

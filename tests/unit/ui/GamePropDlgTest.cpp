@@ -3,7 +3,7 @@
 // draft that it must not store.
 #include <gtest/gtest.h>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "profiles/Programs.h"
 #include "support/FakeDialogViews.h"
 #include "support/TestSupport.h"

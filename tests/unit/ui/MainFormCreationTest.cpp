@@ -4,7 +4,7 @@
 #include <unistd.h>
 
 #include "MainFormTestSupport.h"
-#include "app/Errors.h"
+#include "base/Errors.h"
 
 namespace tgl::test {
 namespace {

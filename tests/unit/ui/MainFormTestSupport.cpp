@@ -4,7 +4,7 @@
 
 #include "config/IniFile.h"
 #include "config/IniSnapshot.h"
-#include "panels/ControlProxy.h"
+#include "options/ControlProxy.h"
 #include "support/HeadlessControls.h"
 
 namespace tgl::test {

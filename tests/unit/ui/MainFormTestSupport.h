@@ -3,7 +3,7 @@
 // Games.CFG with two games whose GeForce values differ from the defaults.
 #include <string>
 
-#include "app/RootUnit.h"
+#include "base/StartupState.h"
 #include "panels/FrameRegistry.h"
 #include "support/FakeMainView.h"
 #include "support/TestSupport.h"

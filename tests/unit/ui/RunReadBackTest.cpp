@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "MainFormTestSupport.h"
-#include "app/Log.h"
+#include "config/Log.h"
 
 namespace tgl::test {
 namespace {

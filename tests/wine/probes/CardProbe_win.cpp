@@ -12,12 +12,12 @@
 #include <cstring>
 #include <string>
 
-#include "app/Errors.h"
-#include "app/RootUnit.h"
-#include "app/WindowsVersion.h"
+#include "app/Win32Platform_win.h"
+#include "base/Errors.h"
+#include "base/StartupState.h"
+#include "base/WindowsVersion.h"
 #include "cards/CreateCards.h"
 #include "platform/win32/ProcessInfo_win.h"
-#include "platform/win32/Win32Platform_win.h"
 
 namespace {
 

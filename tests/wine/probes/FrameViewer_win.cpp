@@ -29,14 +29,14 @@
 #include <memory>
 #include <string>
 
-#include "app/Errors.h"
-#include "app/RootUnit.h"
+#include "app/Win32Platform_win.h"
+#include "base/Errors.h"
+#include "base/StartupState.h"
 #include "cards/CardConfig.h"
 #include "options/FieldHub.h"
 #include "panels/FrameRegistry.h"
-#include "platform/win32/Win32Platform_win.h"
-#include "ui/PanelWindow_win.h"
-#include "ui/Win32FramePanel_win.h"
+#include "panels/win32/PanelWindow_win.h"
+#include "panels/win32/Win32FramePanel_win.h"
 
 namespace {
 

@@ -11,12 +11,12 @@
 #include <cstring>
 
 #include "KillTestGames.h"
-#include "app/Errors.h"
-#include "app/RootUnit.h"
+#include "app/Win32Platform_win.h"
+#include "base/Errors.h"
+#include "base/StartupState.h"
 #include "config/IniFile.h"
 #include "platform/win32/FileHandle_win.h"
 #include "platform/win32/ProcessInfo_win.h"
-#include "platform/win32/Win32Platform_win.h"
 
 namespace {
 

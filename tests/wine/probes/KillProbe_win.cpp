@@ -26,12 +26,12 @@
 
 #include "KillTestGames.h"
 #include "Stopwatch_win.h"
-#include "app/RootUnit.h"
+#include "app/Win32Platform_win.h"
+#include "base/StartupState.h"
 #include "config/IniFile.h"
 #include "platform/Platform.h"
 #include "platform/win32/FileHandle_win.h"
 #include "platform/win32/ProcessInfo_win.h"
-#include "platform/win32/Win32Platform_win.h"
 
 namespace {
 

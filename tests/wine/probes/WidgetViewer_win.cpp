@@ -32,11 +32,11 @@
 #include <string>
 
 #include "ResourceIds.h"
-#include "app/Errors.h"
-#include "app/ProductInfo.h"
-#include "app/RootUnit.h"
-#include "platform/win32/Win32Platform_win.h"
-#include "ui/AboutBox_win.h"
+#include "app/Win32Platform_win.h"
+#include "base/Errors.h"
+#include "base/ProductInfo.h"
+#include "base/StartupState.h"
+#include "ui/win32/AboutBox_win.h"
 #include "widgets/AnimatedGif_win.h"
 #include "widgets/BarPopupMenu_win.h"
 #include "widgets/CommonControls_win.h"
