@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "base/StartupState.h"
+#include "config/BackupRotation.h"
 
 namespace tgl::bench {
 namespace {
@@ -25,11 +26,13 @@ TBenchProgramFolder::TBenchProgramFolder(bool withCache)
       Scope(TPlatform{&FileSystem, &Texts, &Messages, &Desktop, withCache ? &Cache : nullptr,
                       &Registry, &Displays, &CodePage, &Shell}) {
   Startup() = TStartupState{};
+  GamesBackup().reset();
   Startup().ProgramDir = FolderPath;
 }
 
 TBenchProgramFolder::~TBenchProgramFolder() {
   Startup() = TStartupState{};
+  GamesBackup().reset();
   if (DIR* directory = ::opendir(FolderPath.c_str())) {
     while (dirent* entry = ::readdir(directory))
       if (entry->d_type != DT_DIR) ::unlink((FolderPath + entry->d_name).c_str());

@@ -6,7 +6,7 @@
 
 #include "BenchProgramFolder.h"
 #include "LargeGamesFile.h"
-#include "base/StartupState.h"
+#include "config/BackupRotation.h"
 #include "options/FieldHub.h"
 #include "profiles/GamesFile.h"
 #include "profiles/Programs.h"
@@ -106,11 +106,11 @@ void SetNameAsFirstWriteOfARun(benchmark::State& state) {
   const std::string titles[] = {GameTitle(TargetGame), "Renamed game"};
   int next = 1;
   for (auto _ : state) {
-    Startup().GamesBackup.emplace(GamesFilePath());
+    GamesBackup().emplace(GamesFilePath());
     game.SetName(titles[next]);
     next = 1 - next;
   }
-  Startup().GamesBackup.reset();
+  GamesBackup().reset();
 }
 
 void Configure(benchmark::internal::Benchmark* benchmark) {

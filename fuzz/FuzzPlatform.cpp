@@ -3,6 +3,7 @@
 #include "base/Errors.h"
 #include "base/StartupState.h"
 #include "base/TextUtils.h"
+#include "config/BackupRotation.h"
 
 namespace tgl::fuzz {
 
@@ -59,9 +60,13 @@ TFuzzPlatform::TFuzzPlatform(bool withIniCache, const std::vector<TEmbeddedEntry
       Scope(TPlatform{&Files, &Texts, &Messages, &Desktop, withIniCache ? &Cache : nullptr,
                       nullptr, nullptr, &CodePage}) {
   Startup() = TStartupState{};
+  GamesBackup().reset();
   Startup().ProgramDir = FuzzProgramDir;
 }
 
-TFuzzPlatform::~TFuzzPlatform() { Startup() = TStartupState{}; }
+TFuzzPlatform::~TFuzzPlatform() {
+  Startup() = TStartupState{};
+  GamesBackup().reset();
+}
 
 }  // namespace tgl::fuzz

@@ -11,6 +11,7 @@
 #include "base/Errors.h"
 #include "base/StartupState.h"
 #include "cards/CardConfig.h"
+#include "config/BackupRotation.h"
 #include "config/IniDocument.h"
 #include "options/FieldHub.h"
 #include "options/HexNumber.h"
@@ -89,6 +90,7 @@ void LoadDefinition(std::string_view text, bool ntMode, bool fromDisk) {
   TPlatformScope scope(TPlatform{&files, &texts, &messages, nullptr, nullptr, nullptr, nullptr,
                                  &codePage});
   Startup() = TStartupState{};
+  GamesBackup().reset();
   Startup().ProgramDir = ProgramFolder;
   Startup().WindowsVersion = ntMode ? wvWindows2000 : wvWindows98;
 

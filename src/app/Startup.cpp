@@ -2,6 +2,7 @@
 
 #include "base/StartupState.h"
 #include "base/TextUtils.h"
+#include "config/BackupRotation.h"
 #include "config/IniFile.h"
 #include "config/Log.h"
 
@@ -19,7 +20,7 @@ void InitializeStartup(const std::string& programPath, const TOsVersion& osVersi
   TStartupState& state = Startup();
   state.ProgramFile = programPath;
   state.ProgramDir = FolderOf(programPath);
-  state.GamesBackup.emplace(state.ProgramDir + GamesFileName);
+  GamesBackup().emplace(state.ProgramDir + GamesFileName);
   state.LogEnabled =
       TIniFile(state.ProgramDir + GamesFileName).ReadBool(ConfigurationSection, "WriteLog", false);
   WriteLog("--=== Start of program ===--");

@@ -1,9 +1,6 @@
 #pragma once
 // Start-up state: process-wide values set once while the program starts and read everywhere.
-#include <optional>
 #include <string>
-
-#include "config/BackupRotation.h"
 
 namespace tgl {
 
@@ -32,9 +29,6 @@ struct TStartupState {
   bool ShowAllCards = false;
   bool NotifyOnWrongValue = true;
   bool HasAdminRights = true;
-  // The copies of Games.CFG kept beside it, made before the run's first write of the file
-  // (config/IniFile.h). The program sets it at start-up; without it nothing is copied.
-  std::optional<TBackupRotation> GamesBackup;
 };
 
 TStartupState& Startup();

@@ -36,4 +36,9 @@ void TBackupRotation::BeforeWrite() {
   ReplaceFileContentOrFail(CopyName(1), *content);
 }
 
+std::optional<TBackupRotation>& GamesBackup() {
+  static std::optional<TBackupRotation> rotation;
+  return rotation;
+}
+
 }  // namespace tgl

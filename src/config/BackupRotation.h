@@ -4,6 +4,7 @@
 // up one number and the oldest dropped. Every step leaves whole files behind: a copy is
 // written as ReplaceFileContent writes, and the copies move by renaming, so a crash at any
 // point loses at most the copy being made, never the file nor an older copy.
+#include <optional>
 #include <string>
 
 namespace tgl {
@@ -32,5 +33,10 @@ private:
   int Copies;
   bool Copied = false;
 };
+
+// The copies of Games.CFG kept beside it, made before the run's first write of the file
+// (config/IniFile.h). Part of the start-up state: the program sets it at start-up, and
+// whatever resets Startup() resets this too; without it nothing is copied.
+std::optional<TBackupRotation>& GamesBackup();
 
 }  // namespace tgl

@@ -1,8 +1,8 @@
 #include "config/IniFile.h"
 
 #include "base/Errors.h"
-#include "base/StartupState.h"
 #include "base/TextUtils.h"
+#include "config/BackupRotation.h"
 #include "config/FileReplace.h"
 #include "config/IniCache.h"
 #include "config/IniSnapshot.h"
@@ -92,7 +92,7 @@ void TIniFile::Save(const std::string& bytes) {
 // A copy that cannot be made does not stop the write: the write is crash-safe by itself,
 // and refusing it would cost the user the change they are saving.
 void TIniFile::BackUpBeforeFirstWrite() const {
-  std::optional<TBackupRotation>& backup = Startup().GamesBackup;
+  std::optional<TBackupRotation>& backup = GamesBackup();
   if (!backup || !SameText(backup->Path(), GetFileName())) return;
   try {
     backup->BeforeWrite();

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "config/BackupRotation.h"
+
 namespace tgl::test {
 
 TCoreTest::TCoreTest() : Scope(PlatformWith(FileSystem)) {
@@ -12,11 +14,13 @@ TCoreTest::TCoreTest() : Scope(PlatformWith(FileSystem)) {
   std::free(current);
   if (::chdir(Folder.Path().c_str()) != 0) throw std::runtime_error("cannot enter scratch folder");
   Startup() = TStartupState{};
+  GamesBackup().reset();
   Startup().ProgramDir = Folder.Path();
 }
 
 TCoreTest::~TCoreTest() {
   Startup() = TStartupState{};
+  GamesBackup().reset();
   if (::chdir(PreviousWorkingDirectory.c_str()) != 0) std::abort();
 }
 

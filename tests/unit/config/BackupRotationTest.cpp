@@ -83,7 +83,7 @@ TEST_F(BackupRotationTest, TheRunsWritesOfGamesCfgAreBackedUpOnceAndNothingElseI
   Folder.Write("Games.CFG", "[Quake]\r\nPath=q.exe\r\n");
   Folder.Write("Cards.CFG", "[Card]\r\n");
   for (int run = 1; run <= 2; ++run) {
-    Startup().GamesBackup.emplace(GamesPath());
+    GamesBackup().emplace(GamesPath());
     TIniFile games(GamesPath());
     games.Modify([](TIniDocument& document) { document.Set("Quake", "Path", "q.exe"); });
     EXPECT_FALSE(Folder.Exists("Games.CFG." + std::to_string(run)))
@@ -107,7 +107,7 @@ TEST_F(BackupRotationTest, ACopyThatCannotBeMadeIsLoggedAndTheWriteGoesOn) {
   Startup().LogEnabled = true;
   Folder.Write("Games.CFG", "[A]\r\n");
   ASSERT_EQ(::mkdir((Folder.Path() + "Games.CFG.1").c_str(), 0755), 0);
-  Startup().GamesBackup.emplace(GamesPath());
+  GamesBackup().emplace(GamesPath());
   TIniFile(GamesPath()).Modify([](TIniDocument& document) { document.Set("A", "B", "C"); });
   EXPECT_EQ(Folder.Read("Games.CFG"), "[A]\r\nB=C\r\n");
   EXPECT_NE(Folder.Read(LogFileName).find("No backup of " + GamesPath() + ": Unable to write to " +
