@@ -52,7 +52,8 @@ int RunProgram(HINSTANCE instance) {
     if (!mutex.IsOwned()) {
       // A /run or /apply goes to the running instance; this start ends either way.
       if (std::optional<tgl::TLaunchRequest> request = tgl::ParseLaunchRequest(arguments)) {
-        if (tgl::HandOverToRunningInstance(*request)) return 0;
+        if (tgl::HandOverToRunningInstance(tgl::LaunchRequestDataId, tgl::HandOverData(*request)))
+          return 0;
         platform.Messages().ShowMessage(HandOverFailedText, tgl::TMessageKind::mkError);
         return 1;
       }

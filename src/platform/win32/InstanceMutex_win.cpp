@@ -39,12 +39,12 @@ void NotifyRunningInstance() {
 
 namespace tgl {
 
-bool HandOverToRunningInstance(const TLaunchRequest& request) {
-  std::string data = HandOverData(request);
+bool HandOverToRunningInstance(uint32_t dataId, std::string_view data) {
   COPYDATASTRUCT copy{};
-  copy.dwData = LaunchRequestDataId;
+  copy.dwData = dataId;
   copy.cbData = static_cast<DWORD>(data.size());
-  copy.lpData = data.data();
+  // The receiver only reads it; the structure just has no const member for it.
+  copy.lpData = const_cast<char*>(data.data());
   for (int attempt = 0; attempt < FindWindowTries; ++attempt) {
     if (HWND running = ::FindWindowA(MainWindowClassName, nullptr)) {
       DWORD_PTR taken = FALSE;

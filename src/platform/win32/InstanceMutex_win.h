@@ -3,7 +3,8 @@
 // system call, so two instances started together cannot both win.
 #include <windows.h>
 
-#include "launch/CommandLine.h"
+#include <cstdint>
+#include <string_view>
 
 namespace tgl {
 
@@ -27,8 +28,8 @@ private:
 // Asks the running instance to come to the front.
 void NotifyRunningInstance();
 
-// Hands a /run or /apply to the running instance (WM_COPYDATA to its main window, which
-// may still be on its way: looked for during a few seconds). False when no window took it.
-bool HandOverToRunningInstance(const TLaunchRequest& request);
+// Hands data to the running instance: WM_COPYDATA with this dwData to its main window, which
+// may still be on its way (looked for during a few seconds). False when no window took it.
+bool HandOverToRunningInstance(uint32_t dataId, std::string_view data);
 
 }  // namespace tgl
