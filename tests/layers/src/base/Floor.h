@@ -1,0 +1,3 @@
+#pragma once
+// Reaches up from the floor: the layer check must name this line.
+#include "ui/Window.h"
