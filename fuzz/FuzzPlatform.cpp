@@ -1,6 +1,5 @@
 #include "FuzzPlatform.h"
 
-#include "base/Errors.h"
 #include "base/StartupState.h"
 #include "base/TextUtils.h"
 #include "config/BackupRotation.h"

@@ -6,7 +6,6 @@
 #include "app/Startup.h"
 #include "app/Win32Platform_win.h"
 #include "base/Errors.h"
-#include "base/StartupState.h"
 #include "launch/CommandLine.h"
 #include "panels/FrameRegistry.h"
 #include "platform/win32/InstanceMutex_win.h"

@@ -1,6 +1,5 @@
 // The option hub's tuning frame and the control proxies that bind its options to the
 // frame's controls.
-#include "base/Errors.h"
 #include "options/FieldHub.h"
 #include "options/ProxyClass.h"
 #include "panels/FrameRegistry.h"

@@ -1,5 +1,4 @@
 // The option hub's exchange of values with the card sections of Games.CFG.
-#include "base/Errors.h"
 #include "base/StartupState.h"
 #include "config/IniFile.h"
 #include "options/FieldHub.h"

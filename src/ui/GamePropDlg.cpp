@@ -1,7 +1,6 @@
 #include "ui/GamePropDlg.h"
 
 #include "base/Errors.h"
-#include "base/StartupState.h"
 #include "base/TextUtils.h"
 #include "platform/FileChooser.h"
 #include "platform/Platform.h"

@@ -8,7 +8,6 @@
 #include "base/TextUtils.h"
 #include "launch/DesktopShortcut.h"
 #include "launch/LaunchTarget.h"
-#include "platform/GameProcesses.h"
 #include "platform/Platform.h"
 #include "ui/MainForm.h"
 #include "ui/MainTexts.h"

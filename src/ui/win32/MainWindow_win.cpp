@@ -11,7 +11,6 @@
 #include "platform/Platform.h"
 #include "platform/win32/WindowClass_win.h"
 #include "ui/MainLayout.h"
-#include "ui/MainTexts.h"
 #include "ui/win32/AboutBox_win.h"
 #include "ui/win32/GamePropWindow_win.h"
 #include "ui/win32/OptionsWindow_win.h"

@@ -14,7 +14,6 @@
 #include "base/StringList.h"
 #include "panels/win32/PanelWindow_win.h"
 #include "panels/win32/Win32FramePanel_win.h"
-#include "platform/win32/WindowHandle_win.h"
 #include "ui/MainForm.h"
 #include "ui/MainView.h"
 #include "ui/win32/GameListPopup_win.h"

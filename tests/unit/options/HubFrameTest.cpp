@@ -4,7 +4,6 @@
 
 #include "BoundHubTest.h"
 #include "base/Errors.h"
-#include "base/StartupState.h"
 
 namespace tgl::test {
 namespace {

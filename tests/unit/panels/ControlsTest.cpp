@@ -4,9 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "base/Errors.h"
-#include "panels/FrameGeForce.h"
 #include "panels/FrameRegistry.h"
-#include "panels/FrameTNT.h"
 #include "support/HeadlessControls.h"
 
 namespace tgl::test {

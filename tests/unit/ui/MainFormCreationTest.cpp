@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include "MainFormTestSupport.h"
-#include "base/Errors.h"
 
 namespace tgl::test {
 namespace {
