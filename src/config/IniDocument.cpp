@@ -85,7 +85,15 @@ uint32_t NameHash(std::string_view name) {
   return hash;
 }
 
+bool IsQuote(char c) { return c == '"' || c == '\''; }
+
 }  // namespace
+
+std::string ValueText(std::string_view value) {
+  bool quoted = value.size() >= 2 && IsQuote(value.front()) && value.back() == value.front();
+  if (HasBlankEnds(value) || quoted) return QuotedText(value);
+  return std::string(value);
+}
 
 TIniDocument::TIniDocument(std::string text)
     : TIniDocument(std::make_shared<const std::string>(std::move(text))) {}
@@ -317,7 +325,7 @@ void TIniDocument::Set(std::string_view section, std::string_view ident, std::st
   if (!found) {
     TSection added;
     added.Header = AddLine(HeaderLine(section));
-    added.Lines.push_back(AddLine(std::string(ident) + "=" + std::string(value)));
+    added.Lines.push_back(AddLine(std::string(ident) + "=" + ValueText(value)));
     AppendSection(std::move(added));
     Changed(false);
     return;
@@ -326,13 +334,13 @@ void TIniDocument::Set(std::string_view section, std::string_view ident, std::st
   for (TLine& line : lines) {
     if (line.Kind != TLineKind::lkKey || !SameText(NameOf(line), ident)) continue;
     // Keep the key's own spelling; only its value changes.
-    line = AddLine(std::string(NameOf(line)) + "=" + std::string(value));
+    line = AddLine(std::string(NameOf(line)) + "=" + ValueText(value));
     Changed(false);
     return;
   }
   auto lastKey = std::find_if(lines.rbegin(), lines.rend(),
                               [](const TLine& line) { return line.Kind == TLineKind::lkKey; });
-  lines.insert(lastKey.base(), AddLine(std::string(ident) + "=" + std::string(value)));
+  lines.insert(lastKey.base(), AddLine(std::string(ident) + "=" + ValueText(value)));
   Changed(false);
 }
 

@@ -36,6 +36,11 @@ public:
   using std::length_error::length_error;
 };
 
+// The text that reads back as exactly `value` after "=", here and with the Windows profile
+// functions: the value itself, or the value in one more pair of double quotes when blanks
+// at its ends would be dropped or its own matching quotes taken off.
+std::string ValueText(std::string_view value);
+
 class TIniDocument {
 public:
   // The most lines a document holds, counting section headers and keys: a run of blank
@@ -67,7 +72,8 @@ public:
 
   // EIniFormat when a name or the value would not read back as written: a line break or a
   // zero byte anywhere, "]" in the section name, "=" in the key name, a key name that would
-  // read as a comment or a section header, blanks at the ends of a name.
+  // read as a comment or a section header, blanks at the ends of a name. The value is
+  // written as ValueText writes it, so it reads back exactly.
   void Set(std::string_view section, std::string_view ident, std::string_view value);
   // Both return false when there was nothing to remove.
   bool EraseSection(std::string_view section);

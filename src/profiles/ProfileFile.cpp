@@ -31,17 +31,7 @@ constexpr const char* NewerVersionText =
 constexpr const char* DamagedText = "The game profile \"%s\" is damaged: %s.";
 constexpr const char* TitleTakenText = "Application title should be unique";
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
 bool IsQuote(char c) { return c == '"' || c == '\''; }
-
-// The text of a value that reads back as exactly `value` by the rules of INI files.
-std::string ValueText(std::string_view value) {
-  bool quoted = value.size() >= 2 && IsQuote(value.front()) && value.back() == value.front();
-  if (!value.empty() && (IsBlank(value.front()) || IsBlank(value.back()) || quoted))
-    return QuotedText(value);
-  return std::string(value);
-}
 
 void AppendKey(std::string& text, std::string_view key, std::string_view value) {
   text.append(key).append(1, '=').append(ValueText(value)).append(LineEnd);
@@ -330,14 +320,14 @@ int ImportProfile(TrlPrograms& programs, const TGameProfile& profile, const std:
     if (games.HasSection(title)) throw EImportTitle(TitleTakenText);
     // Left behind by a game of that title that is gone: stale values the imported ones replace.
     games.EraseSections([&](std::string_view section) { return IsCardSectionOf(section, title); });
-    // Each value as it reads back exactly, as in the profile file.
-    games.Set(title, PathKey, ValueText(profile.Path));
-    games.Set(title, ParametersKey, ValueText(profile.Parameters));
+    // The document writes each value so that it reads back exactly, as the profile file does.
+    games.Set(title, PathKey, profile.Path);
+    games.Set(title, ParametersKey, profile.Parameters);
     if (!profile.WaitForProgram.empty())
-      games.Set(title, WaitForProgramKey, ValueText(profile.WaitForProgram));
+      games.Set(title, WaitForProgramKey, profile.WaitForProgram);
     for (const TCardValues& card : profile.Cards)
       for (const auto& [key, value] : card.Values)
-        games.Set(CardSectionName(title, card.TuningFile), key, ValueText(value));
+        games.Set(CardSectionName(title, card.TuningFile), key, value);
   });
   auto game = std::make_unique<TrlProgramConfig>();
   game->Name = title;

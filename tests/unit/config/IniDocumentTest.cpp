@@ -109,7 +109,7 @@ TEST(IniDocumentTest, RefusesNamesAndValuesThatWouldNotReadBack) {
   for (const char* name : {"[S", ";S", "S=T", "%S_x%", "S [1x"}) {
     document.Set(name, "Key [1]; x", "  'quoted' value ");
     TIniDocument reparsed(document.Text());
-    EXPECT_EQ(reparsed.Find(name, "Key [1]; x"), "'quoted' value") << name;
+    EXPECT_EQ(reparsed.Find(name, "Key [1]; x"), "  'quoted' value ") << name;
   }
 }
 

@@ -81,9 +81,10 @@ TEST_F(ProgramConfigTest, SaveWritesOnlyPathAndParametersOfItsOwnSection) {
     expected.replace(expected.find(from), from.size(), to);
   };
   replace("C:\\Games\\Arena\\arena.exe", "D:\\Arena\\arena.exe");
-  replace("\"-window -nosound\"", "'-fullscreen'");
+  // In one more pair of quotes: its own would be taken off when it is read.
+  replace("\"-window -nosound\"", "\"'-fullscreen'\"");
   EXPECT_EQ(Games(), expected);
-  EXPECT_EQ(Named(TrlPrograms(), "Arena").Parameters, "-fullscreen");
+  EXPECT_EQ(Named(TrlPrograms(), "Arena").Parameters, "'-fullscreen'");
 }
 
 TEST_F(ProgramConfigTest, ACaseOnlyRenameKeepsEverything) {
@@ -194,6 +195,34 @@ TEST_F(ProgramConfigTest, EveryAcceptedTitleReadsBackAsTheSameTitle) {
     EXPECT_EQ(Games(), Fixture("Games.CFG") + "\r\n") << title;
     UseFixture("Games.CFG");
   }
+}
+
+// The reader drops blanks at the ends of a value and one pair of matching quotes: what the
+// user typed must still come back exactly after a restart.
+TEST_F(ProgramConfigTest, FreeTextValuesReadBackExactlyAfterTheyAreSaved) {
+  UseFixture("Games.CFG");
+  const char* values[] = {"\"C:\\My Mods\\x.cfg\"", "'single'", "\"one end", "other end'",
+                          "-config \"C:\\My Mods\\x.cfg\" -fast", " blank first",
+                          "blank last\t", "\"\"", "\"", "''mixed\"", "plain"};
+  for (const char* value : values) {
+    SCOPED_TRACE(value);
+    {
+      TrlPrograms programs;
+      TrlProgramConfig& arena = Named(programs, "Arena");
+      arena.Path = value;
+      arena.Parameters = value;
+      arena.WaitForProgram = value;
+      arena.Save();
+    }
+    TrlPrograms reread;
+    const TrlProgramConfig& arena = Named(reread, "Arena");
+    EXPECT_EQ(arena.Path, value);
+    EXPECT_EQ(arena.Parameters, value);
+    EXPECT_EQ(arena.WaitForProgram, value);
+  }
+  // A value the reader leaves alone is written as it is.
+  EXPECT_EQ(ReadGames("Arena", "Parameters"), "plain");
+  EXPECT_NE(Games().find("Parameters=plain\r\n"), std::string::npos);
 }
 
 }  // namespace

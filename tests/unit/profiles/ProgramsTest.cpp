@@ -56,12 +56,12 @@ TEST_F(ProgramsTest, TheFirstNewGameCreatesTheFile) {
     programs.Add(std::move(game));
   }
   EXPECT_EQ(Games(),
-            "[Quake]\r\nPath=C:\\Games\\quake.exe\r\nParameters=  +map e1m1 \r\n\r\n"
-            "[%Secret]\r\nPath=C:\\Games\\quake.exe\r\nParameters=  +map e1m1 \r\n");
+            "[Quake]\r\nPath=C:\\Games\\quake.exe\r\nParameters=\"  +map e1m1 \"\r\n\r\n"
+            "[%Secret]\r\nPath=C:\\Games\\quake.exe\r\nParameters=\"  +map e1m1 \"\r\n");
   TrlPrograms reloaded;
   // A title that begins with "%" is stored, but never listed again.
   EXPECT_EQ(DisplayNames(reloaded), (TStrings{" Default ", "Quake"}));
-  EXPECT_EQ(reloaded.Items(1).Parameters, "+map e1m1");
+  EXPECT_EQ(reloaded.Items(1).Parameters, "  +map e1m1 ");
 }
 
 TEST_F(ProgramsTest, DeleteRemovesTheGameAndAllItsCardSectionsWithOneWrite) {
