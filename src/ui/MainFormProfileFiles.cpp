@@ -29,6 +29,7 @@ bool EditGameToImport(TGamePropView& view, TrlPrograms& programs, TGameProfile& 
   draft.Name = profile.Title;
   draft.Path = profile.Path;
   draft.Parameters = profile.Parameters;
+  draft.WaitForProgram = profile.WaitForProgram;
   TGamePropDlg dialog(view);
   dialog.SetCaption(ImportProfileTitle);
   dialog.Config = &draft;
@@ -37,6 +38,7 @@ bool EditGameToImport(TGamePropView& view, TrlPrograms& programs, TGameProfile& 
   profile.Title = draft.Name;
   profile.Path = draft.Path;
   profile.Parameters = draft.Parameters;
+  profile.WaitForProgram = draft.WaitForProgram;
   return true;
 }
 

@@ -115,6 +115,29 @@ TEST_F(ProfileFiles, ATitleClashAsksForAnotherTitleInTheGamePropertiesDialog) {
   EXPECT_EQ(StoredValue("%Quake_GeForce%", "GL Anisotropic filtering"), "2");
 }
 
+// The dialog of a clash carries every field it shows: "Wait for program" comes from the file,
+// and what the user types there is what the imported game keeps.
+TEST_F(ProfileFiles, ATitleClashShowsAndKeepsWaitForProgram) {
+  std::string games = GamesFixture;
+  games.insert(games.find("[%Quake_GeForce%]"), "WaitForProgram=quake2.exe\r\n");
+  Folder.Write("Games.CFG", games);
+  Create();
+  ClickGame(GameIndex("Quake"));
+  ExportTo("quake.tgp");
+  std::string shown;
+  View.GameProp.User = [&](TGamePropDlg&, TGamePropScript& user) {
+    shown = user.WaitForProgram;
+    user.Name = "Quake 2";
+    user.WaitForProgram = "q2.exe";
+    return TModalResult::mrOK;
+  };
+  ImportFrom("quake.tgp");
+  EXPECT_EQ(shown, "quake2.exe");
+  EXPECT_EQ(SelectedGame(), "Quake 2");
+  EXPECT_EQ(StoredValue("Quake 2", "WaitForProgram"), "q2.exe");
+  EXPECT_EQ(StoredValue("Quake", "WaitForProgram"), "quake2.exe");
+}
+
 TEST_F(ProfileFiles, FilesThatAreNoProfilesAreRefusedAndChangeNothing) {
   Folder.Write("games.tgp", GamesFixture);
   Folder.Write("cut.tgp",
