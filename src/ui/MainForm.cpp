@@ -56,6 +56,7 @@ void TTesmoraGLxForm::FormCreate(const TStrings& arguments) {
     TestAdminRights();
     CheckGamesFile();
     LoadSettings();
+    SettingsLoaded = true;
     AskedThisClick = false;
     FHub = std::make_unique<TFieldHub>(FFrames, FView.DetailsPanel());
     FHub->OnReloadValues = [this] { ReloadProfile(); };
@@ -63,10 +64,19 @@ void TTesmoraGLxForm::FormCreate(const TStrings& arguments) {
     FillCards();
     FPrograms = std::make_unique<TrlPrograms>();
     FillGames();
+    Created = true;
   } catch (const EAbort&) {
   } catch (const std::exception& error) {
     Messages().ShowMessage(error.what(), TMessageKind::mkError);
   }
+  if (!Created) DisableCommandsOfIncompleteStart();
+}
+
+// Whatever step failed, the hub, the cards or the games may be missing: only the About box
+// needs none of them. The actions are never enabled again, as no game can be selected.
+void TTesmoraGLxForm::DisableCommandsOfIncompleteStart() {
+  for (const TActionDefinition& definition : MainActions)
+    if (definition.Action != TMainAction::maAbout) SetActionEnabled(definition.Action, false);
 }
 
 // Only an NT system keeps users from the driver keys; whoever may open the services key
@@ -150,7 +160,8 @@ bool TTesmoraGLxForm::FormCloseQuery() {
 void TTesmoraGLxForm::FormDestroy() noexcept {
   FSession.reset();
   try {
-    if (!GamesFileKept) SaveSettings();
+    // Settings that were never read would put the defaults over the user's.
+    if (!GamesFileKept && SettingsLoaded) SaveSettings();
   } catch (const EAbort&) {
   } catch (const std::exception& error) {
     Messages().ShowMessage(error.what(), TMessageKind::mkError);

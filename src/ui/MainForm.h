@@ -43,7 +43,9 @@ public:
   TTesmoraGLxForm& operator=(const TTesmoraGLxForm&) = delete;
 
   // Life of the window. FormCreate takes the program's arguments; an error of a creation
-  // step is shown and skips the steps after it, as it would in any window's creation.
+  // step is shown and skips the steps after it, as it would in any window's creation. The
+  // commands then stay disabled, and the requests that bypass them are refused with a
+  // message, since what the skipped steps make is missing.
   void FormCreate(const TStrings& arguments);
   // False after FormCreate when the program was started with /minimized, /run or /apply.
   bool ShowOnStart() const { return !StartHidden; }
@@ -208,6 +210,8 @@ private:
   // waits for ends.
   void EndLaunch();
   bool HasSupportedCard() const;
+  // After a creation step failed: every command that needs the hub, the cards or the games.
+  void DisableCommandsOfIncompleteStart();
   int ItemOf(const TrlProgramConfig& profile) const;
   // The tray menu's games follow the game list.
   void RefreshTrayGames();
@@ -236,6 +240,10 @@ private:
   bool StartHidden = false;
   // Games.CFG could not be read when the window was created.
   bool GamesFileKept = false;
+  // Every step of FormCreate succeeded: the hub, the card list and the games are there.
+  bool Created = false;
+  // The settings were read from Games.CFG, so saving them keeps the user's.
+  bool SettingsLoaded = false;
   bool LogoReplay = false;
   // The save question was asked during the current mouse or key press on the game list.
   bool AskedThisClick = false;

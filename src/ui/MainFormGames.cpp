@@ -149,6 +149,7 @@ bool TTesmoraGLxForm::GamesListKeyDown(int key, TShiftState) {
 void TTesmoraGLxForm::GamesListDblClick() { OnActionExecute(); }
 
 void TTesmoraGLxForm::GameListPopupPopup() {
+  if (!Created) Abort();
   TListViewControl& games = GamesList();
   if (games.Count() == 0) throw EError(NoGamesAssertion);
   int index = games.ItemIndex();

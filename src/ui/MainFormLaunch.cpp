@@ -34,7 +34,7 @@ void TTesmoraGLxForm::FormStarted() {
   try {
     // A creation that failed (no card at all, an unsupported Windows, an unreadable
     // Games.CFG) has said why.
-    if (!FPrograms || !FCards || FCards->Count() == 0) {
+    if (!Created || FCards->Count() == 0) {
       FExitCode = 1;
       FView.TerminateApplication();
       return;
@@ -67,7 +67,7 @@ void TTesmoraGLxForm::TrayGameClick(int index) {
 // Nothing is changed before the request is known to name a game that can be applied; the
 // game is then selected as a click selects it, edits of another game asked about first.
 TTesmoraGLxForm::TRunEnd TTesmoraGLxForm::CarryOut(const TLaunchRequest& request) {
-  if (!FPrograms) Abort();
+  if (!Created) throw EError(IncompleteStartText);
   TrlProgramConfig& target = LaunchTarget(*FPrograms, request);
   if (!HasSupportedCard())
     throw EError(Format(NoCardForLaunchText,

@@ -74,7 +74,7 @@ int TTesmoraGLxForm::ImportUnderFreeTitle(TGameProfile& profile) {
 // The imported game is selected as a new game is: the question about the edits of the
 // game it replaces comes first, and a file that is refused changes nothing.
 void TTesmoraGLxForm::ImportProfileFrom(std::string fileName) {
-  if (!FPrograms) return;
+  if (!Created) throw EError(IncompleteStartText);
   TTrayMenuLock lock(*this);
   SaveChangesPrompt(true);
   if (fileName.empty()) {

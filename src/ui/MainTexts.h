@@ -18,6 +18,9 @@ inline constexpr const char* RunRestrictedText =
     "Custom configuration couldn't be applied to registry.\rRun anyway?";
 inline constexpr const char* RunFailedText = "Some error occured during application execution";
 inline constexpr const char* NoGamesAssertion = "GamesList should contains some items";
+inline constexpr const char* IncompleteStartText =
+    "Tesmora Game Launcher could not start completely (see the message it showed at start),\r"
+    "so it cannot do this.";
 inline constexpr const char* GamesFileUnreadableText =
     "%s cannot be read.\rIt is kept as it is, and nothing is saved to it while it cannot be read.";
 
