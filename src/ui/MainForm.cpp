@@ -116,12 +116,19 @@ void TTesmoraGLxForm::FillCards() {
 // A card that cannot be loaded says nothing: the box goes back to the hub's card, which is
 // the failed one when the load failed, and the panel area shows that the card is not
 // supported. The same card again loads nothing, so after No the panel must show the
-// reverted values itself.
+// reverted values itself. A save that failed is told, and keeps the card and its edits.
 void TTesmoraGLxForm::DevicesComboChange() {
   if (!FCards || FCards->Count() == 0) return;
   try {
     const TrlCardConfig* card = &FCards->Cards(FView.CardIndex());
-    SaveChangesPrompt(card == FHub->CurrentCard());
+    try {
+      SaveChangesPrompt(card == FHub->CurrentCard());
+    } catch (const EAbort&) {
+      throw;
+    } catch (const std::exception& error) {
+      Messages().ShowMessage(error.what(), TMessageKind::mkError);
+      throw;
+    }
     FHub->SelectCard(card);
     AnimateLogo();
   } catch (...) {
@@ -152,6 +159,10 @@ bool TTesmoraGLxForm::FormCloseQuery() {
     SaveChangesPrompt(false);
     return !FSession || FSession->SettleBeforeWrite();
   } catch (const EAbort&) {
+    return false;
+  } catch (const std::exception& error) {
+    // A save that failed keeps the window and the edits.
+    Messages().ShowMessage(error.what(), TMessageKind::mkError);
     return false;
   }
 }

@@ -118,6 +118,11 @@ void TTesmoraGLxForm::GamesListChanging2(int, uint32_t oldState, uint32_t newSta
     SaveChangesPrompt(false);
   } catch (const EAbort&) {
     allowChange = false;
+  } catch (const std::exception& error) {
+    // A save that failed keeps the game and its edits: the user may try again, export them
+    // or answer No.
+    allowChange = false;
+    Messages().ShowMessage(error.what(), TMessageKind::mkError);
   }
 }
 
