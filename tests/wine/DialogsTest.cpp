@@ -146,8 +146,8 @@ protected:
   std::unique_ptr<TWineProcess> Program;
 };
 
-// Application file, Application title, Parameters; OK and Cancel.
-enum { FilenameEdit = 101, NameEdit = 104, ParametersEdit = 106, OK = 1, Cancel = 2 };
+// Application file, Application title, Parameters, Wait for program; OK and Cancel.
+enum { FilenameEdit = 101, NameEdit = 104, ParametersEdit = 106, WaitForEdit = 110, OK = 1, Cancel = 2 };
 
 TEST_F(DialogsTest, NewWithADroppedProgramListsAndSelectsItWithTheDefaultValues) {
   StartShown();
@@ -211,6 +211,9 @@ TEST_F(DialogsTest, EditRefusesBadTitlesThenRenamesTheGameWithItsCardSections) {
 // Importing the file of a game that is still listed: the clash is told, then the game
 // properties dialog asks for another title; the first game keeps its entry.
 TEST_F(DialogsTest, AnImportedTitleThatIsTakenIsAskedForAgainInTheGamePropertiesDialog) {
+  std::string games = Games;
+  games.insert(games.find("[%Quake_GeForce%]"), "WaitForProgram=quake2.exe\r\n");
+  Folder.Write("Games.CFG", games);
   StartShown();
   Select(2);  // " Default ", Arena, Quake
   ASSERT_TRUE(WaitSelected("Quake"));
@@ -232,19 +235,22 @@ TEST_F(DialogsTest, AnImportedTitleThatIsTakenIsAskedForAgainInTheGameProperties
   EXPECT_EQ(dialog->Controls[NameEdit].first, "Quake");
   EXPECT_EQ(dialog->Controls[FilenameEdit].first, "C:\\Games\\Quake\\quake.exe");
   EXPECT_EQ(dialog->Controls[ParametersEdit].first, "-game ctf");
+  EXPECT_EQ(dialog->Controls[WaitForEdit].first, "quake2.exe");
   ASSERT_EQ(Drive({"settext", ImportCaption, std::to_string(NameEdit), "Quake 2"}), "DONE");
+  ASSERT_EQ(Drive({"settext", ImportCaption, std::to_string(WaitForEdit), "q2.exe"}), "DONE");
   ASSERT_EQ(Drive({"dlgclick", ImportCaption, std::to_string(OK)}), "DONE");
   EXPECT_TRUE(DialogGone(ImportCaption));
   EXPECT_TRUE(WaitSelected("Quake 2"));
   CloseProgram();
-  std::string games = GamesFile();
+  games = GamesFile();
   EXPECT_NE(games.find("[Quake]\r\nPath=C:\\Games\\Quake\\quake.exe\r\nParameters=-game ctf"),
             std::string::npos)
       << games;
   EXPECT_NE(games.find("[%Quake_GeForce%]\r\nGL Anisotropic filtering=2\r\n"),
             std::string::npos)
       << games;
-  EXPECT_NE(games.find("[Quake 2]\r\nPath=C:\\Games\\Quake\\quake.exe\r\nParameters=-game ctf"),
+  EXPECT_NE(games.find("[Quake 2]\r\nPath=C:\\Games\\Quake\\quake.exe\r\nParameters=-game ctf"
+                       "\r\nWaitForProgram=q2.exe\r\n"),
             std::string::npos)
       << games;
   EXPECT_NE(games.find("[%Quake 2_GeForce%]\r\nGL Anisotropic filtering=2\r\n"),

@@ -22,6 +22,14 @@ const int ExitTimeout = 30;
 const char* const RunCommand = "101";  // the command of ExecuteAction's buttons
 const char* const PalettedCheck = "145";  // option "DX 8bit textures", on the first page
 const char* const DeleteCommand = "105";
+const char* const NewCommand = "100";
+const char* const EditCommand = "104";
+const char* const WmCommand = "273";
+// Virtual-key codes.
+const char* const DownKey = "40";
+const char* const InsertKey = "45";
+const char* const DeleteKey = "46";
+const char* const F2Key = "113";
 // The game list's context menu: "Export profile..." and "Import profile...".
 const char* const ExportProfileCommand = "210";
 const char* const ImportProfileCommand = "211";
@@ -534,6 +542,75 @@ TEST_F(MainWindowTest, AGamesCfgThatCannotBeReadIsToldAndKept) {
   ASSERT_EQ(::stat((Folder.Path() + "Games.CFG").c_str(), &info), 0);
   EXPECT_TRUE(S_ISDIR(info.st_mode));
   EXPECT_FALSE(Folder.Exists("Games.CFG.1"));
+}
+
+// A save that fails while the user moves to another game keeps the game and its edit, and
+// says why; Games.CFG is left as it was.
+TEST_F(MainWindowTest, AFailedSaveKeepsTheGameAndItsEdit) {
+  SetWindowsVersion("win98");
+  Folder.Write("Cards.CFG", WineGeForceCatalogue);
+  Folder.Write("Games.CFG", "[Arena]\r\nPath=C:\\Arena.exe\r\n[Quake]\r\nPath=C:\\Quake.exe\r\n");
+  StartShown();
+  Select("Arena");
+  ASSERT_TRUE(WaitSelected("Arena"));
+  ASSERT_EQ(RunDriver({"click", Form, "Button", PalettedCheck}).ExitCode, 0);
+  const std::string before = GamesFile();
+  ASSERT_EQ(::chmod((Folder.Path() + "Games.CFG").c_str(), 0444), 0);
+  ASSERT_EQ(RunDriver({"listkey", Form, DownKey}).ExitCode, 0);
+  EXPECT_EQ(Answer("yes"), SaveQuestion);
+  EXPECT_EQ(Answer("ok"), "Unable to write to " + WindowsPath(Folder.Path()) + "Games.CFG");
+  EXPECT_TRUE(WaitSelected("Arena"));
+  EXPECT_NE(WindowLine("Button", 145).find("state=check=1"), std::string::npos)
+      << "the edit is still on the panel";
+  EXPECT_EQ(GamesFile(), before);
+
+  // Writable again: the next try saves.
+  ASSERT_EQ(::chmod((Folder.Path() + "Games.CFG").c_str(), 0644), 0);
+  ASSERT_EQ(RunDriver({"close", Form}).ExitCode, 0);
+  EXPECT_EQ(Answer("yes"), SaveQuestion);
+  EXPECT_EQ(WaitForExit(), 0);
+  EXPECT_TRUE(Holds("DX 8bit textures=1")) << GamesFile();
+}
+
+// On a Windows the program does not support, creation stops before the games: New from the
+// keyboard must do nothing, and the program still ends normally.
+TEST_F(MainWindowTest, AnUnsupportedWindowsLeavesNewDisabledAndEndsNormally) {
+  SetWindowsVersion("nt40");
+  Start();
+  EXPECT_EQ(Answer("ok"), "Program doesn't support your Windows version");
+  ASSERT_EQ(RunDriver({"shown", Form, "30000"}).ExitCode, 0);
+  ASSERT_EQ(RunDriver({"listkey", Form, InsertKey}).ExitCode, 0);
+  ASSERT_EQ(RunDriver({"post", Form, WmCommand, NewCommand, "0"}).ExitCode, 0);
+  EXPECT_EQ(RunDriver({"msgbox", "1000"}).ExitCode, 2) << "no message, no dialog";
+  EXPECT_EQ(RunDriver({"dialog", "New program properties", "0"}).ExitCode, 2);
+  EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
+  EXPECT_EQ(WaitForExit(), 0);
+}
+
+// Parameters in quotes, typed in the game's properties, reach the game as typed after the
+// program was ended and started again.
+TEST_F(RunTest, QuotedParametersReachTheGameUnchangedAfterARestart) {
+  ASSERT_NE(OpenGLKey, "<no adapter>");
+  Folder.Write("Games.CFG", "[Marker]\r\nPath=" + WindowsPath(Folder.Path()) + "marker.exe\r\n");
+  const std::string parameters = "\"C:\\My Mods\\x.cfg\"";
+  StartShown();
+  Select("Marker");
+  ASSERT_TRUE(WaitSelected("Marker"));
+  ASSERT_EQ(RunDriver({"post", Form, WmCommand, EditCommand, "0"}).ExitCode, 0);
+  ASSERT_EQ(RunDriver({"dialog", "Program properties", "20000"}).ExitCode, 0);
+  ASSERT_EQ(RunDriver({"settext", "Program properties", "106", parameters}).ExitCode, 0);
+  ASSERT_EQ(RunDriver({"dlgclick", "Program properties", "1"}).ExitCode, 0);
+  EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
+  EXPECT_EQ(WaitForExit(), 0);
+
+  StartShown();
+  Select("Marker");
+  ASSERT_TRUE(WaitSelected("Marker"));
+  ASSERT_EQ(RunDriver({"button", Form, RunCommand}).ExitCode, 0);
+  std::string marker = WaitForMarker();
+  EXPECT_NE(marker.find("marker.exe\" " + parameters + "\r\n"), std::string::npos) << marker;
+  EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
+  EXPECT_EQ(WaitForExit(), 0);
 }
 
 }  // namespace
