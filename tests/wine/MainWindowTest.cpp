@@ -587,6 +587,39 @@ TEST_F(MainWindowTest, AnUnsupportedWindowsLeavesNewDisabledAndEndsNormally) {
   EXPECT_EQ(WaitForExit(), 0);
 }
 
+// After a question or a dialog the game list has the keyboard again, as in a dialog box.
+TEST_F(MainWindowTest, TheGameListGetsTheFocusBackAfterAQuestionAndADialog) {
+  SetWindowsVersion("win98");
+  Folder.Write("Cards.CFG", WineGeForceCatalogue);
+  Folder.Write("Games.CFG", "[Arena]\r\nPath=C:\\Arena.exe\r\n");
+  StartShown();
+  Select("Arena");
+  ASSERT_TRUE(WaitSelected("Arena"));
+  auto focusIsOnTheList = [] {
+    std::string focus;
+    for (int attempt = 0; attempt < 50; ++attempt) {
+      focus = OutputLines(RunDriver({"focus", Form}).Output).at(0);
+      if (focus.rfind("FOCUS SysListView32 ", 0) == 0) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    ADD_FAILURE() << focus;
+    return false;
+  };
+
+  ASSERT_EQ(RunDriver({"post", Form, WmCommand, DeleteCommand, "0"}).ExitCode, 0);
+  EXPECT_EQ(Answer("cancel"), "Delete game profile?");
+  EXPECT_TRUE(focusIsOnTheList());
+  // F2 where the focus is opens the game's properties: the list has the keyboard.
+  ASSERT_EQ(RunDriver({"focuskey", Form, F2Key}).ExitCode, 0);
+  ASSERT_EQ(RunDriver({"dialog", "Program properties", "20000"}).ExitCode, 0);
+  ASSERT_EQ(RunDriver({"dlgclick", "Program properties", "2"}).ExitCode, 0);
+  EXPECT_TRUE(focusIsOnTheList());
+  ASSERT_EQ(RunDriver({"focuskey", Form, DeleteKey}).ExitCode, 0);
+  EXPECT_EQ(Answer("cancel"), "Delete game profile?");
+  EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
+  EXPECT_EQ(WaitForExit(), 0);
+}
+
 // Parameters in quotes, typed in the game's properties, reach the game as typed after the
 // program was ended and started again.
 TEST_F(RunTest, QuotedParametersReachTheGameUnchangedAfterARestart) {

@@ -117,6 +117,12 @@ LRESULT TMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       if (wParam == SIZE_MINIMIZED) OnMinimized();
       return ::DefWindowProcA(Window, message, wParam, lParam);
+    case WM_ACTIVATE:
+      OnActivate(LOWORD(wParam), HIWORD(wParam) != 0);
+      return 0;
+    case WM_SETFOCUS:
+      RestoreFocus();
+      return 0;
     case WM_CLOSE:
       if (Form->FormCloseQuery()) ::DestroyWindow(Window);
       return 0;
@@ -261,6 +267,24 @@ void TMainWindow::OnMenuSelect(UINT item, UINT flags, HMENU menu) {
 
 // A minimised application leaves the taskbar; the tray icon brings it back.
 void TMainWindow::OnMinimized() { ::ShowWindow(Window, SW_HIDE); }
+
+void TMainWindow::OnActivate(UINT state, bool minimized) {
+  if (state == WA_INACTIVE) {
+    HWND focus = ::GetFocus();
+    if (focus && ::IsChild(Window, focus)) LastFocus = focus;
+  } else if (!minimized) {
+    RestoreFocus();
+  }
+}
+
+// A control of the tuning panel may be gone since (another card), or disabled.
+void TMainWindow::RestoreFocus() {
+  HWND target = LastFocus;
+  if (!target || !::IsWindow(target) || !::IsChild(Window, target) ||
+      !::IsWindowVisible(target) || !::IsWindowEnabled(target))
+    target = Games->Handle();
+  ::SetFocus(target);
+}
 
 // The program must end whatever happens here: FormDestroy shows its own errors, and the
 // mutex is released after it in every case.

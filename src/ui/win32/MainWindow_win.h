@@ -97,6 +97,11 @@ private:
   void OnDropFiles(HDROP drop);
   void OnMenuSelect(UINT item, UINT flags, HMENU menu);
   void OnMinimized();
+  // The window keeps the control that had the focus when it was left (for a message box,
+  // a dialog or another program) and gives the focus back to it, or to the game list,
+  // when it is activated again, as a dialog does: the frame itself takes no keys.
+  void OnActivate(UINT state, bool minimized);
+  void RestoreFocus();
   void OnDestroy();
   // A /run or /apply that a second start handed over (WM_COPYDATA): taken at once, carried
   // out from the message loop, where no question of the window is open.
@@ -131,6 +136,8 @@ private:
   std::unique_ptr<TAnimatedGif> Logo;
   std::unique_ptr<TMainTray> Tray;
   std::string Hint;
+  // The control that had the focus when the window was last left.
+  HWND LastFocus = nullptr;
   bool FormShown = false;
   bool Terminating = false;
   std::deque<TLaunchRequest> HandedOverRequests;

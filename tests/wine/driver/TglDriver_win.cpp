@@ -57,6 +57,7 @@
 //                                          through its message queue (a dialog's Esc, Enter)
 //   tgldriver focus CLASS                  the window with the keyboard focus in CLASS's
 //                                          thread: "FOCUS class id=ID text=T"
+//   tgldriver focuskey CLASS VK            presses key VK in that window with the focus
 //   tgldriver cursor X Y                   moves the mouse pointer to X, Y on the screen
 //   tgldriver popupmenu TIMEOUT_MS         waits for an open popup menu: "MENU at=l,t,w,h"
 //   tgldriver menus                        how many popup menus are open now: "MENUS n"
@@ -389,6 +390,20 @@ int FocusCommand(const char* className) {
   }
   std::printf("FOCUS %s id=%d text=%s\n", ClassOf(info.hwndFocus).c_str(), ::GetDlgCtrlID(info.hwndFocus),
               Escaped(WindowText(info.hwndFocus)).c_str());
+  return 0;
+}
+
+// A key pressed where the keyboard focus of the window's thread is.
+int FocusKeyCommand(const char* className, UINT key) {
+  HWND window = ::FindWindowA(className, nullptr);
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!window || !::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) || !info.hwndFocus) {
+    std::printf("FOCUS none\n");
+    return 2;
+  }
+  PressKey(info.hwndFocus, key);
+  std::printf("DONE\n");
   return 0;
 }
 
@@ -961,6 +976,7 @@ int main(int argc, char** argv) {
                            Number(argv[6]), static_cast<LPARAM>(Number(argv[7])));
   if (command == "postkey" && argc == 4) return PostKeyCommand(argv[2], static_cast<UINT>(Number(argv[3])));
   if (command == "focus" && argc == 3) return FocusCommand(argv[2]);
+  if (command == "focuskey" && argc == 4) return FocusKeyCommand(argv[2], static_cast<UINT>(Number(argv[3])));
   if (command == "cursor" && argc == 4) return CursorCommand(std::atoi(argv[2]), std::atoi(argv[3]));
   if (command == "popupmenu" && argc == 3) return PopupMenuCommand(std::strtoul(argv[2], nullptr, 10));
   if (command == "menus" && argc == 2) return MenusCommand();
