@@ -25,8 +25,8 @@ inline constexpr const char* GamesFileUnreadableText =
     "%s cannot be read.\rIt is kept as it is, and nothing is saved to it while it cannot be read.";
 
 // The profile files of GameListPopup's "Export profile..." and "Import profile...".
-inline constexpr const char* ExportProfileCaption = "Export profile...";
-inline constexpr const char* ImportProfileCaption = "Import profile...";
+inline constexpr const char* ExportProfileCaption = "E&xport profile...";
+inline constexpr const char* ImportProfileCaption = "&Import profile...";
 inline constexpr const char* ExportProfileHint = "Save the game's settings to a profile file";
 inline constexpr const char* ImportProfileHint = "Add a game from a profile file";
 inline constexpr const char* ExportProfileTitle = "Export profile";

@@ -1,7 +1,8 @@
 #pragma once
 // GameListPopup, the game list's context menu: Run (the default item), New, "Edit...",
 // Delete, "Export profile...", "Import profile...", "Create desktop shortcut", and "Show as"
-// with the radio items "Large icons" (Tag 0) and "List" (Tag 2). The action items send their
+// with the radio items "Large icons" (Tag 0) and "List" (Tag 2). Each item has a mnemonic,
+// and the action items show the game list's key for them. The action items send their
 // actions' commands, the other items theirs, the view-style items ViewStyleCommand + Tag.
 // With images on, the action items show their actions' images: they are then drawn by the
 // menu itself, through the owner window's WM_MEASUREITEM and WM_DRAWITEM.
@@ -10,6 +11,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "ui/MainActions.h"
 
@@ -40,6 +42,9 @@ public:
   // The owner window's WM_MEASUREITEM and WM_DRAWITEM; false for an item of another menu.
   bool Measure(MEASUREITEMSTRUCT& measure) const;
   bool Draw(const DRAWITEMSTRUCT& draw) const;
+  // The owner window's WM_MENUCHAR: true, with the result to return, when the key is the
+  // mnemonic of a drawn item of this menu.
+  bool MenuChar(char key, HMENU menu, LRESULT& result) const;
 
 private:
   struct TItem {
@@ -49,6 +54,7 @@ private:
     bool Default;
   };
   TItem* ItemOf(TMainAction action);
+  const TItem* ItemOf(TMainAction action) const;
   const TItem* ItemOf(ULONG_PTR data) const;
   void Rebuild(const TItem& item);
 

@@ -2,7 +2,11 @@
 
 #include <commctrl.h>
 
+#include <array>
+#include <string>
+
 #include "base/Errors.h"
+#include "ui/MainKeys.h"
 #include "ui/MainLayout.h"
 
 namespace tgl {
@@ -18,9 +22,16 @@ bool IsActionCommand(int command) {
   return command >= FirstActionCommand && command < FirstActionCommand + MainActionCount;
 }
 
+// The tooltip control keeps the pointer it is given: the texts live as long as the program.
 const char* TMainToolbars::TooltipOf(int command) {
   if (!IsActionCommand(command)) return "";
-  return DefinitionOf(ActionOfCommand(command)).Hint.data();
+  static const std::array<std::string, MainActionCount> tooltips = [] {
+    std::array<std::string, MainActionCount> texts;
+    for (const TActionDefinition& definition : MainActions)
+      texts[static_cast<size_t>(definition.Action)] = TooltipText(definition.Action);
+    return texts;
+  }();
+  return tooltips[static_cast<size_t>(ActionOfCommand(command))].c_str();
 }
 
 TMainToolbars::TMainToolbars(HWND parent, int top, int width,

@@ -11,6 +11,7 @@
 #include "panels/win32/Win32Control_win.h"
 #include "platform/Platform.h"
 #include "platform/win32/InstanceMutex_win.h"
+#include "ui/MainKeys.h"
 #include "ui/MainTexts.h"
 
 namespace tgl {
@@ -59,6 +60,7 @@ void TMainWindow::RunMessageLoop() {
     while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
       if (message.message == WM_QUIT) return;
       if (message.message == WM_MOUSEMOVE) TrackHint(message.hwnd, message.pt);
+      if (message.message == WM_KEYDOWN && TakeShortcut(message)) continue;
       if (Window && ::IsDialogMessageA(Window, &message)) continue;
       ::TranslateMessage(&message);
       ::DispatchMessageA(&message);
@@ -71,6 +73,17 @@ void TMainWindow::RunMessageLoop() {
       if (Form) Guarded([&] { Form->WatchedGameEvent(); });
     }
   }
+}
+
+// The Ctrl keys of the commands work wherever the focus is in the window.
+bool TMainWindow::TakeShortcut(const MSG& message) {
+  if (!Window || !Form || (message.hwnd != Window && !::IsChild(Window, message.hwnd)))
+    return false;
+  std::optional<TMainAction> action =
+      ActionOfShortcut(static_cast<int>(message.wParam), CurrentShiftState());
+  if (!action) return false;
+  Guarded([&] { Form->ExecuteAction(*action); });
+  return true;
 }
 
 LRESULT CALLBACK TMainWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
@@ -101,6 +114,13 @@ LRESULT TMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
     case WM_CTLCOLORSTATIC:
       return OnColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_MENUCHAR: {
+      LRESULT result = 0;
+      if (GamePopup->MenuChar(static_cast<char>(LOWORD(wParam)), reinterpret_cast<HMENU>(lParam),
+                              result))
+        return result;
+      return ::DefWindowProcA(Window, message, wParam, lParam);
+    }
     case WM_MEASUREITEM:
       return OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
     case WM_DRAWITEM:

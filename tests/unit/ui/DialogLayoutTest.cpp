@@ -2,6 +2,7 @@
 // the client area with an ID of its own, and the captions users read.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -17,6 +18,14 @@ const TDialogItem& ItemOf(const TDialogLayout& layout, int id) {
   for (const TDialogItem& item : layout.Items)
     if (item.Id == id) return item;
   throw std::logic_error("no item " + std::to_string(id));
+}
+
+// A caption as users read it: the "&" before the mnemonic is not shown.
+std::string Shown(const char* caption) {
+  std::string text;
+  for (const char* c = caption; *c; ++c)
+    if (*c != '&') text += *c;
+  return text;
 }
 
 bool Inside(const TDialogItem& inner, const TDialogItem& outer) {
@@ -86,19 +95,41 @@ TEST(DialogLayout, EveryRadioGroupHoldsItsChoicesInItsFrame) {
     for (size_t index = 0; index < group.Choices.size(); ++index) {
       const TDialogItem& choice = ItemOf(Layout, ChoiceId(group.Id, static_cast<int>(index)));
       EXPECT_EQ(choice.Kind, TDialogItemKind::dkRadioButton);
-      EXPECT_EQ(choice.Caption, group.Choices[index]);
+      EXPECT_EQ(Shown(choice.Caption), group.Choices[index]);
       EXPECT_TRUE(Inside(choice, frame));
     }
   }
-  EXPECT_STREQ(ItemOf(Layout, WarnRegistryCheck).Caption,
-               "Warn on wrong value readed from registry ");
-  EXPECT_STREQ(ItemOf(Layout, ConfirmRegistryCheck).Caption, "Confirm upload from registry ");
-  EXPECT_STREQ(ItemOf(Layout, AutoRunCheck).Caption, "Run on Windows start");
-  EXPECT_STREQ(ItemOf(Layout, RestoreCheck).Caption, "Restore driver settings when the game ends");
+  EXPECT_EQ(Shown(ItemOf(Layout, WarnRegistryCheck).Caption),
+            "Warn on wrong value readed from registry ");
+  EXPECT_EQ(Shown(ItemOf(Layout, ConfirmRegistryCheck).Caption), "Confirm upload from registry ");
+  EXPECT_EQ(Shown(ItemOf(Layout, AutoRunCheck).Caption), "Run on Windows start");
+  EXPECT_EQ(Shown(ItemOf(Layout, RestoreCheck).Caption),
+            "Restore driver settings when the game ends");
   EXPECT_TRUE(Inside(ItemOf(Layout, RestoreCheck), ItemOf(Layout, AfterGameGroup)));
-  for (const TDialogItem& item : Layout.Items)
-    if (item.Id < AfterGameGroup && item.Id != OKButtonId && item.Id != CancelButtonId)
+  for (const TDialogItem& item : Layout.Items) {
+    if (item.Id < AfterGameGroup && item.Id != OKButtonId && item.Id != CancelButtonId) {
       EXPECT_LE(item.Top + item.Height, 327) << item.Id << " keeps its place";
+    }
+  }
+}
+
+// Every check box and radio button of the options dialog has a mnemonic of its own, so
+// Alt and one letter reach it.
+TEST(DialogLayout, EveryOptionsChoiceHasAMnemonicOfItsOwn) {
+  using namespace OptionsLayout;
+  std::set<char> letters;
+  for (const TDialogItem& item : Layout.Items) {
+    if (item.Kind != TDialogItemKind::dkCheckBox && item.Kind != TDialogItemKind::dkRadioButton)
+      continue;
+    std::string caption = item.Caption;
+    size_t mark = caption.find('&');
+    ASSERT_NE(mark, std::string::npos) << caption;
+    ASSERT_LT(mark + 1, caption.size()) << caption;
+    EXPECT_EQ(caption.find('&', mark + 1), std::string::npos) << caption;
+    EXPECT_TRUE(letters.insert(static_cast<char>(std::tolower(caption[mark + 1]))).second)
+        << caption << " repeats the mnemonic " << caption[mark + 1];
+  }
+  EXPECT_EQ(letters.size(), 15u);
 }
 
 }  // namespace
