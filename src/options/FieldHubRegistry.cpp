@@ -135,8 +135,9 @@ std::optional<TUnappliedValue> CheckValue(TRegistry& registry, const TPlannedVal
     unapplied.Location = RegistryValueText(planned.Value);
     std::optional<TRegistryData> found;
     bool keyRead = ReadBack(registry, planned.Value, found);
-    if (outcome == TWriteOutcome::woWritten && keyRead && found == planned.Data)
-      return std::nullopt;
+    // What counts is what the value holds now: a refused write of the data it already
+    // held changed nothing that matters.
+    if (keyRead && planned.Data && found == planned.Data) return std::nullopt;
     unapplied.Found = keyRead ? DescribeRegistryData(found) : "no key";
   }
   unapplied.NotWritten = NotWrittenReason(outcome);

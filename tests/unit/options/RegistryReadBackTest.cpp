@@ -108,6 +108,22 @@ TEST_F(RegistryReadBackTest, ValuesChangedOrRefusedBehindTheProgramsBackAreRepor
                 "Number: wanted REG_DWORD 1, found REG_SZ \"1\"");
 }
 
+// What counts is what the value holds afterwards: a refused write of the data it already
+// held is no value that did not stick.
+TEST_F(RegistryReadBackTest, ARefusedWriteOfTheDataAlreadyThereIsNotReported) {
+  DefineThreeOptions();
+  MemoryRegistry.StoreFilter = [](TRootKey, const std::string&, const std::string&,
+                                  TRegistryData&) { return false; };
+  MemoryRegistry.PutInteger(HKCU, TesmoraKey, "Number", 1);
+  MemoryRegistry.PutString(HKCU, TesmoraKey, "Text", "one");
+  MemoryRegistry.PutBinary(HKCU, TesmoraKey, "Bytes", {9, 0, 0, 0});
+
+  TRegistryWriteReport report = Hub.WriteToRegistry();
+  ASSERT_EQ(report.Values.size(), 1u);
+  EXPECT_EQ(report.Values[0].Caption, "LOD bias");
+  EXPECT_EQ(report.Values[0].NotWritten, "the registry refused it");
+}
+
 TEST_F(RegistryReadBackTest, AKeyThatVanishedAfterTheWriteIsReported) {
   DefineThreeOptions();
   MemoryRegistry.AfterStore = [&](TRootKey root, const std::string& path, const std::string& name) {
