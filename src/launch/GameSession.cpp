@@ -85,6 +85,8 @@ TGameSession::TBusyScope TGameSession::EnterCall() {
 
 void TGameSession::RecoverAtStartup() {
   TBusyScope busy = EnterCall();
+  // Before the unfinished copy goes: it may be all that is left beside the old journal.
+  Journal.RecoverInterruptedSave();
   Journal.RemoveUnfinished();
   std::optional<TJournalEntries> entries;
   try {

@@ -15,6 +15,9 @@ constexpr std::string_view Absent = "absent";
 constexpr std::string_view EndMark = "end";
 // A journal holds the few dozen values of one card; anything near this size is not ours.
 constexpr size_t MaxJournalSize = 4u << 20;
+constexpr const char* TooLargeText =
+    "The driver values to put back after the game are too large to record in %s (4 MB at "
+    "most), so nothing was written and the game was not started.";
 constexpr char HexDigits[] = "0123456789ABCDEF";
 
 struct TRootCode {
@@ -204,9 +207,15 @@ std::string TRestoreJournal::DefaultPath() { return Startup().ProgramDir + "Tesm
 
 bool TRestoreJournal::Exists() const { return Files().FileExists(FilePath); }
 
+// A journal the reader would refuse is not written: the Run that needs it stops before the
+// registry is touched, instead of leaving values that no restore can put back.
 void TRestoreJournal::Save(const TJournalEntries& entries) {
-  ReplaceFileContentOrFail(FilePath, JournalText(entries));
+  std::string text = JournalText(entries);
+  if (text.size() > MaxJournalSize) throw EError(Format(TooLargeText, {FilePath}));
+  ReplaceFileContentOrFail(FilePath, text);
 }
+
+void TRestoreJournal::RecoverInterruptedSave() { RecoverInterruptedReplace(Files(), FilePath); }
 
 std::optional<TJournalEntries> TRestoreJournal::Load() const {
   if (!Exists()) return std::nullopt;

@@ -66,7 +66,8 @@ public:
   // A journal holds a few lines per option of one card; anything beyond this is damage.
   static constexpr size_t MaxJournalSize = size_t(4) << 20;
   // Writes the journal so that it is complete on the disk when this returns, or, after a
-  // crash, not there at all. Error: "Unable to write to %s".
+  // crash, not there at all. Errors: "Unable to write to %s", and for entries whose journal
+  // would be larger than the reader takes (nothing is written then).
   void Save(const TJournalEntries& entries);
   // The entries; nullopt when there is no journal. Error EJournalDamaged when the file
   // cannot be read or is not a whole journal.
@@ -77,6 +78,9 @@ public:
   void Remove();
   // Removes what a Save that was interrupted left beside the journal.
   void RemoveUnfinished();
+  // Where a Save on Windows 9x stopped between its two moves, the journal is missing and the
+  // old one waits beside it: it comes back (the new one, never vouched for, goes).
+  void RecoverInterruptedSave();
 
 private:
   std::string FilePath;

@@ -3,6 +3,7 @@
 #include "launch/GameSession.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "LaunchTestSupport.h"
 
@@ -285,6 +286,49 @@ TEST_F(GameSessionTest, ADamagedJournalIsKeptAsideAndNeverHalfApplied) {
             "The record of driver settings to restore after a game cannot be read whole, so "
             "nothing was restored from it.\rIt has been kept as " +
                 Folder.Path() + "TesmoraGL.Restore.damaged.");
+}
+
+// Windows 9x replaces the journal in two moves. Killed between them, the journal is missing,
+// the old one lies aside and the new one beside it: the next start must still restore.
+TEST_F(GameSessionTest, AJournalReplaceKilledBetweenItsTwoMovesIsRecoveredAndRestored) {
+  {
+    TGameSession killed(Host, Host);
+    killed.Run(Hub, Game, {true, true});
+  }
+  ExpectGameValues();
+  const std::string journal = Folder.Read(JournalName);
+  Folder.Write(std::string(JournalName) + ".TesmoraGL-old", journal);
+  Folder.Write(std::string(JournalName) + ".TesmoraGL-new", JournalText({}));
+  ASSERT_EQ(::unlink((Folder.Path() + JournalName).c_str()), 0);
+
+  TScriptedHost nextHost;
+  TGameSession(nextHost, nextHost).RecoverAtStartup();
+  ExpectEarlierValues();
+  EXPECT_EQ(Folder.FileNames(), (std::vector<std::string>{"Test.CFG"}));
+  ASSERT_EQ(nextHost.Shown.size(), 1u);
+  EXPECT_EQ(nextHost.Shown[0].Kind, TMessageKind::mkInformation);
+}
+
+// A journal larger than the reader takes could never be restored from: the Run stops before
+// the registry is touched and says why.
+TEST_F(GameSessionTest, AJournalTooLargeToReadBackStopsTheRunBeforeTheRegistry) {
+  const std::vector<uint8_t> large(TRestoreJournal::MaxJournalSize / 2 + 1, 0x5A);
+  MemoryRegistry.PutBinary(HKCU, TesmoraKey, "Bytes", large);
+  try {
+    RunWithRestore();
+    ADD_FAILURE() << "the Run went ahead";
+  } catch (const EError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "The driver values to put back after the game are too large to record in " +
+                  Folder.Path() + JournalName +
+                  " (4 MB at most), so nothing was written and the game was not started.");
+  }
+  EXPECT_EQ(MemoryRegistry.Value(HKCU, TesmoraKey, "Number"), IntegerData(7));
+  EXPECT_EQ(MemoryRegistry.Value(HKCU, TesmoraKey, "Bytes"),
+            (TRegistryData{TRegDataType::rdBinary, large}));
+  EXPECT_FALSE(Folder.Exists(JournalName));
+  EXPECT_TRUE(Host.Started.empty());
+  EXPECT_EQ(Session.State(), TGameState::gsIdle);
 }
 
 TEST_F(GameSessionTest, ValuesThatCannotBeRestoredStayInTheJournalForTheNextStart) {
