@@ -344,6 +344,25 @@ void TIniDocument::Set(std::string_view section, std::string_view ident, std::st
   Changed(false);
 }
 
+void TIniDocument::AddSection(std::string_view section,
+                              const std::vector<std::pair<std::string, std::string>>& values) {
+  CheckSectionName(section);
+  for (const auto& [ident, value] : values) {
+    if (!IsKeyName(ident)) throw EIniFormat("not a key name");
+    if (!FitsOnOneLine(value)) throw EIniFormat("not a value");
+  }
+  if (FindSection(section)) {
+    for (const auto& [ident, value] : values) Set(section, ident, value);
+    return;
+  }
+  TSection added;
+  added.Header = AddLine(HeaderLine(section));
+  added.Lines.reserve(values.size());
+  for (const auto& [ident, value] : values) added.Lines.push_back(AddLine(ident + "=" + ValueText(value)));
+  AppendSection(std::move(added));
+  Changed(false);
+}
+
 void TIniDocument::AppendSection(TSection section) {
   std::string_view lastRaw;
   bool hasLine = false;

@@ -75,6 +75,11 @@ public:
   // read as a comment or a section header, blanks at the ends of a name. The value is
   // written as ValueText writes it, so it reads back exactly.
   void Set(std::string_view section, std::string_view ident, std::string_view value);
+  // Adds the section with these keys in their order, in time in proportion to their number:
+  // a section of that name that is there already takes them through Set. EIniFormat, with
+  // nothing changed, for any name or value Set would refuse.
+  void AddSection(std::string_view section,
+                  const std::vector<std::pair<std::string, std::string>>& values);
   // Both return false when there was nothing to remove.
   bool EraseSection(std::string_view section);
   bool DeleteKey(std::string_view section, std::string_view ident);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <unordered_set>
 
 #include "base/StartupState.h"
 #include "base/TextUtils.h"
@@ -30,11 +31,41 @@ constexpr const char* NewerVersionText =
     "The game profile \"%s\" was written by a newer version of Tesmora Game Launcher.";
 constexpr const char* DamagedText = "The game profile \"%s\" is damaged: %s.";
 constexpr const char* TitleTakenText = "Application title should be unique";
+constexpr const char* FieldNotCarriedText =
+    "\"%s\" cannot be exported: its %s holds a line break or a zero byte, which a profile "
+    "file cannot carry.";
+constexpr const char* TooLargeToExportText =
+    "The values of \"%s\" do not fit in a profile file (1 MB at most); nothing was written.";
 
 bool IsQuote(char c) { return c == '"' || c == '\''; }
 
 void AppendKey(std::string& text, std::string_view key, std::string_view value) {
   text.append(key).append(1, '=').append(ValueText(value)).append(LineEnd);
+}
+
+// What the reader takes back exactly: no line break or zero byte anywhere, and a key name
+// that is not empty, has no blanks at its ends and does not read as a comment or a section.
+bool CanCarryValue(std::string_view value) {
+  return value.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+}
+
+bool CanCarryKey(std::string_view key) {
+  return !key.empty() && CanCarryValue(key) && TrimBlanks(key).size() == key.size() &&
+         key.front() != ';' && key.front() != '[' && key.find('=') == std::string_view::npos;
+}
+
+bool CanCarryTuningFile(std::string_view tuningFile) {
+  return !tuningFile.empty() && CanCarryValue(tuningFile) &&
+         TrimBlanks(tuningFile).size() == tuningFile.size() &&
+         tuningFile.find(']') == std::string_view::npos;
+}
+
+// A name as a message can show it: control characters as "?".
+std::string PrintableText(std::string_view text) {
+  std::string printable(text);
+  for (char& c : printable)
+    if (static_cast<unsigned char>(c) < ' ') c = '?';
+  return printable;
 }
 
 // One line of the file as the reader sees it.
@@ -191,11 +222,11 @@ private:
     *field = line.Value;
   }
 
+  // Names are compared upper-cased through a set, so a large file takes time in proportion
+  // to its size.
   void TakeValue(const TProfileLine& line) {
-    auto& values = Profile.Cards.back().Values;
-    for (const auto& [key, value] : values)
-      if (SameText(key, line.Name)) LineRepeats();
-    values.emplace_back(line.Name, line.Value);
+    if (!SectionKeys.insert(UpperCase(line.Name)).second) LineRepeats();
+    Profile.Cards.back().Values.emplace_back(line.Name, line.Value);
   }
 
   void TakeSection(const std::string& name) {
@@ -206,9 +237,9 @@ private:
     if (!StartsWithText(name, ValuesPrefix)) LineNotUnderstood();
     std::string tuningFile(TrimBlanks(std::string_view(name).substr(ValuesPrefix.size())));
     if (tuningFile.empty()) LineNotUnderstood();
-    for (const TCardValues& card : Profile.Cards)
-      if (SameText(card.TuningFile, tuningFile)) LineRepeats();
+    if (!TuningFiles.insert(UpperCase(tuningFile)).second) LineRepeats();
     Profile.Cards.push_back({tuningFile, {}});
+    SectionKeys.clear();
     State = sValues;
   }
 
@@ -217,6 +248,8 @@ private:
   int LineNumber = 0;
   TGameProfile Profile;
   bool HasTitle = false, HasPath = false, HasParameters = false, HasWaitForProgram = false;
+  std::unordered_set<std::string> TuningFiles;  // upper-cased
+  std::unordered_set<std::string> SectionKeys;  // of the current values section, upper-cased
 };
 
 // The tuning file of a card section of `profileName`: the name between its prefix and its
@@ -270,7 +303,7 @@ TGameProfile ParseProfileFile(std::string_view text, const std::string& fileName
   return TProfileReader(fileName).Read(text);
 }
 
-TGameProfile ExportableProfile(const TrlProgramConfig& profile) {
+TGameProfile ExportableProfile(const TrlProgramConfig& profile, TStrings* leftOut) {
   TGameProfile exported;
   if (profile.IsDefault()) {
     exported.Title = DefaultProfileName;
@@ -280,27 +313,49 @@ TGameProfile ExportableProfile(const TrlProgramConfig& profile) {
     exported.Parameters = profile.Parameters;
     exported.WaitForProgram = profile.WaitForProgram;
   }
+  const std::pair<std::string_view, const std::string*> fields[] = {
+      {PathKey, &exported.Path},
+      {ParametersKey, &exported.Parameters},
+      {WaitForProgramKey, &exported.WaitForProgram}};
+  for (const auto& [name, value] : fields)
+    if (!CanCarryValue(*value))
+      throw EError(Format(FieldNotCarriedText, {exported.Title, std::string(name)}));
+  auto leaveOut = [&](const std::string& what) {
+    if (leftOut) leftOut->push_back(what);
+  };
   std::shared_ptr<const TIniDocument> games = TIniFile(GamesFilePath()).Snapshot();
-  for (const std::string& section : games->SectionNames()) {
+  std::unordered_set<std::string> tuningFiles;  // upper-cased
+  for (size_t index = 0; index < games->SectionCount(); ++index) {
+    std::string_view section = games->SectionName(index);
     std::string tuningFile = TuningFileOf(section, profile.Name);
-    if (tuningFile.empty() ||
-        std::any_of(exported.Cards.begin(), exported.Cards.end(),
-                    [&](const TCardValues& card) { return SameText(card.TuningFile, tuningFile); }))
-      continue;
     // The first section and key of a name are the ones the store reads.
+    if (tuningFile.empty() || !tuningFiles.insert(UpperCase(tuningFile)).second) continue;
+    if (!CanCarryTuningFile(tuningFile)) {
+      leaveOut(std::string(section));
+      continue;
+    }
     TCardValues card{tuningFile, {}};
-    for (const std::string& key : games->KeyNames(section)) {
-      bool repeated = std::any_of(card.Values.begin(), card.Values.end(),
-                                  [&](const auto& value) { return SameText(value.first, key); });
-      if (!repeated) card.Values.emplace_back(key, std::string(*games->Find(section, key)));
+    std::unordered_set<std::string> keys;  // upper-cased
+    for (const auto& [key, value] : games->KeysWithValues(section)) {
+      if (!keys.insert(UpperCase(key)).second) continue;
+      if (CanCarryKey(key) && CanCarryValue(value))
+        card.Values.emplace_back(key, value);
+      else
+        leaveOut(tuningFile + ": " + (key.empty() ? "(a value without a name)" : PrintableText(key)));
     }
     if (!card.Values.empty()) exported.Cards.push_back(std::move(card));
   }
   return exported;
 }
 
-void ExportProfile(const TrlProgramConfig& profile, const std::string& fileName) {
-  ReplaceFileContentOrFail(fileName, ProfileFileText(ExportableProfile(profile)));
+TStrings ExportProfile(const TrlProgramConfig& profile, const std::string& fileName) {
+  TStrings leftOut;
+  TGameProfile exported = ExportableProfile(profile, &leftOut);
+  std::string text = ProfileFileText(exported);
+  if (text.size() > MaxProfileFileSize)
+    throw EError(Format(TooLargeToExportText, {exported.Title}));
+  ReplaceFileContentOrFail(fileName, text);
+  return leftOut;
 }
 
 TGameProfile ReadProfileFile(const std::string& fileName) {
@@ -311,7 +366,7 @@ TGameProfile ReadProfileFile(const std::string& fileName) {
 
 int ImportProfile(TrlPrograms& programs, const TGameProfile& profile, const std::string& title) {
   try {
-    CheckProfileTitle(title);
+    CheckListedTitle(title);
   } catch (const EError& error) {
     throw EImportTitle(error.what());
   }
@@ -326,8 +381,7 @@ int ImportProfile(TrlPrograms& programs, const TGameProfile& profile, const std:
     if (!profile.WaitForProgram.empty())
       games.Set(title, WaitForProgramKey, profile.WaitForProgram);
     for (const TCardValues& card : profile.Cards)
-      for (const auto& [key, value] : card.Values)
-        games.Set(CardSectionName(title, card.TuningFile), key, value);
+      games.AddSection(CardSectionName(title, card.TuningFile), card.Values);
   });
   auto game = std::make_unique<TrlProgramConfig>();
   game->Name = title;

@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "base/Errors.h"
+#include "base/StringList.h"
 #include "profiles/Programs.h"
 
 namespace tgl {
@@ -77,10 +78,13 @@ TGameProfile ParseProfileFile(std::string_view text, const std::string& fileName
 
 // The profile with every card section it has in Games.CFG (sections without keys left
 // out). The Default entry is exported as the title "Default" with its default values and
-// no program.
-TGameProfile ExportableProfile(const TrlProgramConfig& profile);
-// Writes the file crash-safe. Error "Unable to write to %s".
-void ExportProfile(const TrlProgramConfig& profile, const std::string& fileName);
+// no program. Only what the reader takes back exactly is exported: a card section or a
+// value it could not read ("GeForce: name") is left out and named in `leftOut`; a program,
+// parameters or Wait for program it could not read are an error.
+TGameProfile ExportableProfile(const TrlProgramConfig& profile, TStrings* leftOut = nullptr);
+// Writes the file crash-safe; returns what was left out. Errors "Unable to write to %s", and
+// for a profile larger than a profile file may be (nothing is written then).
+TStrings ExportProfile(const TrlProgramConfig& profile, const std::string& fileName);
 // Errors EProfileFile, and "%s cannot be read." for a file that cannot be read.
 TGameProfile ReadProfileFile(const std::string& fileName);
 
@@ -88,7 +92,7 @@ TGameProfile ReadProfileFile(const std::string& fileName);
 // another): its game section and its card sections in Games.CFG in one write, and the
 // profile at the end of `programs`; returns its index. Card sections of that title that no
 // game holds are dropped first. Error EImportTitle, with nothing changed, for a title
-// another game holds (letter case ignored) or that the store refuses.
+// another game holds (letter case ignored), or that the store refuses or would not list.
 int ImportProfile(TrlPrograms& programs, const TGameProfile& profile, const std::string& title);
 
 }  // namespace tgl

@@ -21,4 +21,9 @@ void CheckProfileTitle(std::string_view title) {
     throw EError(Format("Application title \"%s\" is reserved.", {title}));
 }
 
+void CheckListedTitle(std::string_view title) {
+  CheckProfileTitle(title);
+  if (title.front() == '%') throw EError(TitlePercentText);
+}
+
 }  // namespace tgl

@@ -12,4 +12,11 @@ namespace tgl {
 // drops them), or the name of the default profile or of the settings section.
 void CheckProfileTitle(std::string_view title);
 
+// A title that begins with "%" is stored, but the list passes over it (such sections are
+// the program's own): a game added under it would be lost at the next start.
+inline constexpr const char* TitlePercentText = "Application title shouldn't begin with \"%\".";
+
+// CheckProfileTitle, and the title must be one the game list shows.
+void CheckListedTitle(std::string_view title);
+
 }  // namespace tgl

@@ -14,7 +14,6 @@ const char* const TitleNotUniqueText = "Application title should be unique";
 const char* const TitleUnderscoreText =
     "Application title shouldn't contailns any \"_\" characters.";
 const char* const TitleEmptyText = "Application title shouldn't be empty";
-const char* const TitlePercentText = "Application title shouldn't begin with \"%\".";
 
 // A shortcut is taken as the program file itself: the game is started as the shortcut
 // starts it.

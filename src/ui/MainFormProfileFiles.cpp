@@ -13,6 +13,13 @@
 namespace tgl {
 namespace {
 
+// One line each, as a message box shows them.
+std::string JoinedLines(const TStrings& lines) {
+  std::string text;
+  for (const std::string& line : lines) text.append(text.empty() ? "" : "\r").append(line);
+  return text;
+}
+
 TFileChoice ProfileFileChoice(const char* title, std::string fileName) {
   TFileChoice choice;
   choice.Title = title;
@@ -53,7 +60,10 @@ void TTesmoraGLxForm::ExportProfile1Click() {
   std::optional<std::string> fileName = FileChooser().ChooseFileToSave(
       ProfileFileChoice(ExportProfileTitle, ProfileFileNameFor(*profile)));
   if (!fileName) Abort();
-  ExportProfile(*profile, *fileName);
+  TStrings leftOut = ExportProfile(*profile, *fileName);
+  if (!leftOut.empty())
+    Messages().ShowMessage(Format(ValuesLeftOutText, {JoinedLines(leftOut)}),
+                           TMessageKind::mkWarning);
 }
 
 void TTesmoraGLxForm::ImportProfile1Click() { ImportProfileFrom({}); }

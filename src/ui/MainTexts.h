@@ -33,6 +33,9 @@ inline constexpr const char* ExportProfileTitle = "Export profile";
 inline constexpr const char* ImportProfileTitle = "Import profile";
 inline constexpr const char* ProfileFileFilter =
     "Tesmora Game Launcher profile (*.tgp)|*.tgp|All files (*.*)|*.*";
+inline constexpr const char* ValuesLeftOutText =
+    "The profile file was written without these values, which a profile file cannot "
+    "carry:\r%s";
 inline constexpr const char* NoDesktopText =
     "The desktop folder cannot be found, so no shortcut was made.";
 inline constexpr const char* ReplaceShortcutText = "The desktop already holds \"%s\".\rReplace it?";

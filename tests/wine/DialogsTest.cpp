@@ -258,6 +258,25 @@ TEST_F(DialogsTest, AnImportedTitleThatIsTakenIsAskedForAgainInTheGameProperties
       << games;
 }
 
+// A profile file at its size limit, imported through the menu: it comes in whole, and the
+// window answers again within a few seconds.
+TEST_F(DialogsTest, AProfileFileOfOneMegabyteIsImportedWhileTheWindowKeepsAnswering) {
+  std::string text =
+      "[TesmoraGL profile]\r\nFormat=TesmoraGL profile 1\r\nTitle=Large\r\nPath=C:\\l.exe\r\n"
+      "[Values GeForce]\r\n";
+  for (int key = 0; text.size() + 40 < (1u << 20); ++key)
+    text += "K" + std::to_string(key) + "=1\r\n";
+  Folder.Write("large.tgp", text + "[End]\r\n");
+  StartShown();
+  Command(ImportProfileCommand);
+  ASSERT_EQ(RunDriver({"filedialog", ImportCaption, "20000",
+                       WindowsPath(Folder.Path()) + "large.tgp"}).ExitCode, 0);
+  EXPECT_TRUE(WaitSelected("Large"));
+  EXPECT_EQ(RunDriver({"shown", Form, "5000"}).ExitCode, 0);
+  CloseProgram();
+  EXPECT_NE(GamesFile().find("[%Large_GeForce%]\r\nK0=1\r\nK1=1\r\n"), std::string::npos);
+}
+
 // Options' controls by ID: the three confirmations, List, Auto saving, Exit, Generic, the
 // autorun and the warning.
 const int EveryChange[] = {101, 102, 103, 112, 121, 133, 141, 150, 161};

@@ -156,6 +156,89 @@ TEST_F(ProfileFileTest, ATakenOrUnstorableTitleIsRefusedAndChangesNothing) {
   EXPECT_EQ(copied[1].first, "%Arena Copy_TNT%");
 }
 
+// A title that begins with "%" is stored, but the list passes over it: it is refused as the
+// game properties dialog refuses it, so the user is asked for another.
+TEST_F(ProfileFileTest, ATitleTheListWouldNotShowIsRefused) {
+  UseFixture("Games.CFG");
+  TrlPrograms programs;
+  TGameProfile arena = ExportableProfile(Named(programs, "Arena"));
+  const std::string games = Games();
+  try {
+    ImportProfile(programs, arena, "%New");
+    ADD_FAILURE() << "imported";
+  } catch (const EImportTitle& error) {
+    EXPECT_STREQ(error.what(), "Application title shouldn't begin with \"%\".");
+  }
+  EXPECT_EQ(Games(), games);
+  EXPECT_EQ(programs.Count(), 3);
+}
+
+// Export writes only what import reads back: values it could not carry are left out and
+// named, and a game too large for a profile file is refused with nothing written.
+TEST_F(ProfileFileTest, ExportWritesOnlyWhatImportReadsBack) {
+  Folder.Write("Games.CFG", "[Arena]\r\nPath=C:\\Arena.exe\r\n"
+                            "[%Arena_GeForce%]\r\nGood=1\r\n=no name\r\nZero=a" +
+                                std::string(1, '\0') + "b\r\n"
+                                "[%Arena_TNT%]\r\n=only one\r\n");
+  TrlPrograms programs;
+  TStrings leftOut = ExportProfile(Named(programs, "Arena"), ExportFile());
+  EXPECT_EQ(leftOut, (TStrings{"GeForce: (a value without a name)", "GeForce: Zero",
+                               "TNT: (a value without a name)"}));
+  TGameProfile read = ReadProfileFile(ExportFile());
+  ASSERT_EQ(read.Cards.size(), 1u);
+  EXPECT_EQ(read.Cards[0].Values, (std::vector<std::pair<std::string, std::string>>{{"Good", "1"}}));
+
+  // Parameters the file cannot carry refuse the export.
+  Folder.Write("Games.CFG", "[Arena]\r\nPath=C:\\Arena.exe\r\nParameters=-a" +
+                                std::string(1, '\0') + "\r\n");
+  TrlPrograms withZero;
+  EXPECT_THROW(ExportProfile(Named(withZero, "Arena"), Folder.Path() + "Zero.tgp"), EError);
+  EXPECT_FALSE(Folder.Exists("Zero.tgp"));
+
+  std::string large = "[Arena]\r\nPath=C:\\Arena.exe\r\n[%Arena_GeForce%]\r\n";
+  for (int key = 0; large.size() <= MaxProfileFileSize; ++key)
+    large += "Key" + std::to_string(key) + "=0123456789\r\n";
+  Folder.Write("Games.CFG", large);
+  TrlPrograms tooLarge;
+  try {
+    ExportProfile(Named(tooLarge, "Arena"), Folder.Path() + "Large.tgp");
+    ADD_FAILURE() << "exported";
+  } catch (const EError& error) {
+    EXPECT_STREQ(error.what(),
+                 "The values of \"Arena\" do not fit in a profile file (1 MB at most); nothing "
+                 "was written.");
+  }
+  EXPECT_FALSE(Folder.Exists("Large.tgp"));
+}
+
+// A profile file near its size limit (room left for what export adds: its comment line and
+// empty parameters), of one section of many keys or of many sections, is read, imported and
+// exported whole (in time in proportion to its size: bench/).
+TEST_F(ProfileFileTest, AFileAtTheSizeLimitRoundTrips) {
+  for (int keysPerSection : {1 << 30, 2}) {
+    SCOPED_TRACE(keysPerSection);
+    std::string text =
+        "[TesmoraGL profile]\r\nFormat=TesmoraGL profile 1\r\nTitle=Large\r\nPath=C:\\l.exe\r\n";
+    int keys = 0;
+    for (int key = 0; text.size() + 200 < MaxProfileFileSize; ++key, ++keys) {
+      if (key % keysPerSection == 0) text += "[Values F" + std::to_string(key) + "]\r\n";
+      text += "K" + std::to_string(key) + "=1\r\n";
+    }
+    text += "[End]\r\n";
+    TGameProfile profile = ParseProfileFile(text, "Large.tgp");
+    Folder.Write("Games.CFG", "");
+    TrlPrograms programs;
+    int index = ImportProfile(programs, profile, "Large");
+    TStrings leftOut = ExportProfile(programs.Items(index), ExportFile());
+    EXPECT_TRUE(leftOut.empty());
+    TGameProfile exported = ReadProfileFile(ExportFile());
+    size_t values = 0;
+    for (const TCardValues& card : exported.Cards) values += card.Values.size();
+    EXPECT_EQ(values, static_cast<size_t>(keys));
+    EXPECT_EQ(exported.Cards.size(), profile.Cards.size());
+  }
+}
+
 TEST_F(ProfileFileTest, AFileCutAnywhereIsRefusedWhole) {
   std::string text = ProfileFileText(
       {"Quake", "C:\\q.exe", "-x", "", {{"GeForce", {{"A", "1"}, {"B", "2"}}}, {"TNT", {{"C", ""}}}}});
