@@ -1,18 +1,22 @@
 #pragma once
-// TesmoraGL.exe started in its own folder for a measurement, and ended when the measurement
-// is done: its main window closed, the process killed only when it does not end by itself.
+// TesmoraGL.exe (or another window program) started in its own folder for a measurement,
+// and ended when the measurement is done: its main window closed, the process killed only
+// when it does not end by itself.
 #include <windows.h>
 
 #include <string>
 
+#include "base/StartupState.h"
 #include "platform/win32/FileHandle_win.h"
 
 namespace tgl::bench {
 
 class TRunningProgram {
 public:
-  // Started() tells whether the process could be created.
-  explicit TRunningProgram(const std::string& exePath);
+  // Started() tells whether the process could be created. The main window is the first
+  // top-level window of `windowClass`.
+  explicit TRunningProgram(const std::string& exePath,
+                           std::string windowClass = MainWindowClass);
   ~TRunningProgram();
   TRunningProgram(const TRunningProgram&) = delete;
   TRunningProgram& operator=(const TRunningProgram&) = delete;
@@ -26,6 +30,7 @@ public:
   bool Close();
 
 private:
+  std::string WindowClass;
   TFileHandle Process;
   TFileHandle Thread;
 };

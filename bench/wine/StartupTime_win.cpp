@@ -9,9 +9,9 @@
 namespace tgl::bench {
 namespace {
 
-std::optional<double> StartupTime(const std::string& exePath) {
+std::optional<double> StartupTime(const std::string& exePath, const std::string& windowClass) {
   TStopwatch stopwatch;
-  TRunningProgram program(exePath);
+  TRunningProgram program(exePath, windowClass);
   std::optional<double> time;
   if (program.WaitForMainWindow(60000)) time = stopwatch.Milliseconds();
   if (!program.Close()) return std::nullopt;
@@ -20,10 +20,11 @@ std::optional<double> StartupTime(const std::string& exePath) {
 
 }  // namespace
 
-std::optional<double> MedianStartupTime(const std::string& exePath, int starts) {
+std::optional<double> MedianStartupTime(const std::string& exePath, int starts,
+                                        const std::string& windowClass) {
   std::vector<double> times;
   for (int i = 0; i < starts; ++i) {
-    std::optional<double> time = StartupTime(exePath);
+    std::optional<double> time = StartupTime(exePath, windowClass);
     if (!time) return std::nullopt;
     times.push_back(*time);
   }

@@ -8,6 +8,8 @@
 namespace tgl::bench {
 
 // nullopt when the window did not appear within 60 seconds or the program did not end.
-std::optional<double> MedianStartupTime(const std::string& exePath, int starts);
+// `windowClass` names the class of the program's main window.
+std::optional<double> MedianStartupTime(const std::string& exePath, int starts,
+                                        const std::string& windowClass);
 
 }  // namespace tgl::bench

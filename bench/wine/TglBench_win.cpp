@@ -2,10 +2,17 @@
 //   tglbench load FOLDER [ROUNDS]     the 1,000-game Games.CFG: the program's store against
 //                                     the profile functions, cold and warm, and the floor
 //   tglbench games FOLDER             writes that Games.CFG into FOLDER
-//   tglbench startup EXE [STARTS]     start of EXE until its main window shows, with the
-//                                     Games.CFG that lies beside it
+//   tglbench startup EXE [STARTS] [MINIMAL]
+//                                     start of EXE until its main window shows, with the
+//                                     Games.CFG that lies beside it; with MINIMAL (the path
+//                                     of minimalwindow.exe) the same for a program that only
+//                                     shows a window, and the difference and ratio
 //   tglbench cardchange EXE [CHANGES] card changes in EXE's main window, with that Games.CFG
 //                                     set to list every card (ShowAllCards=1)
+//   tglbench gameswitch EXE [SWITCHES] games switched in EXE's game list with Down, from the
+//                                     first, each until its values are shown and painted; a
+//                                     Cards.CFG written beside EXE makes Wine's display
+//                                     adapter a GeForce, so the GeForce panel shows
 // Exit code 0 when every figure was taken and the loads agreed.
 #include <windows.h>
 
@@ -15,6 +22,7 @@
 #include <string>
 
 #include "CardChangeTime_win.h"
+#include "GameSwitchTime_win.h"
 #include "GamesLoadRounds_win.h"
 #include "LargeGamesFile.h"
 #include "StartupTime_win.h"
@@ -51,13 +59,41 @@ int main(int argc, char** argv) {
                            LargeGamesFile(settings.Games, settings.CardSectionsPerGame));
     return 0;
   }
-  if (command == "startup" && (argc == 3 || argc == 4)) {
-    std::optional<double> time = MedianStartupTime(argv[2], argc == 4 ? std::atoi(argv[3]) : 5);
+  if (command == "startup" && argc >= 3 && argc <= 5) {
+    const int starts = argc >= 4 ? std::atoi(argv[3]) : 5;
+    std::optional<double> time = MedianStartupTime(argv[2], starts, tgl::MainWindowClass);
     if (!time) {
       std::printf("start-up: the main window did not show, or the program did not end\n");
       return 1;
     }
     std::printf("start-up to the main window: %.0f ms (median)\n", *time);
+    if (argc < 5) return 0;
+    std::optional<double> minimal = MedianStartupTime(argv[4], starts, "TglMinimalWindow");
+    if (!minimal) {
+      std::printf("start-up: the minimal window program did not show its window\n");
+      return 1;
+    }
+    std::printf("start-up of a minimal window program: %.0f ms (median); the program takes "
+                "%.0f ms more, %.1fx\n",
+                *minimal, *time - *minimal, *time / *minimal);
+    return 0;
+  }
+  if (command == "gameswitch" && (argc == 3 || argc == 4)) {
+    const std::string exePath = argv[2];
+    {
+      tgl::TWin32Platform platform;
+      tgl::Files().WriteFile(exePath.substr(0, exePath.rfind('\\') + 1) + tgl::CardsFileName,
+                             "[Idents]\r\nVEN_0000&DEV_0000=GeForce\r\n"
+                             "[Files]\r\nGeForce=GeForce\r\n");
+    }
+    std::optional<TGameSwitchTimes> times =
+        GameSwitchTimes(exePath, argc == 4 ? std::atoi(argv[3]) : 100);
+    if (!times) {
+      std::printf("game switch: the game list did not show or a switch did not take\n");
+      return 1;
+    }
+    std::printf("game switch, %d games: first %.1f ms, median %.1f ms, slowest %.1f ms\n",
+                times->Games, times->First, times->Median, times->Slowest);
     return 0;
   }
   if (command == "cardchange" && (argc == 3 || argc == 4)) {
@@ -77,7 +113,7 @@ int main(int argc, char** argv) {
                 times->Cards, times->First, times->Median, times->Slowest);
     return 0;
   }
-  std::printf("usage: tglbench load FOLDER [ROUNDS] | games FOLDER | startup EXE [STARTS] | "
-              "cardchange EXE [CHANGES]\n");
+  std::printf("usage: tglbench load FOLDER [ROUNDS] | games FOLDER | startup EXE [STARTS] "
+              "[MINIMAL] | cardchange EXE [CHANGES] | gameswitch EXE [SWITCHES]\n");
   return 2;
 }
