@@ -15,7 +15,8 @@ namespace {
 HWND GameList(HWND window) { return ::FindWindowExA(window, nullptr, WC_LISTVIEWA, nullptr); }
 
 int SelectedItem(HWND list) {
-  return static_cast<int>(::SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+  return static_cast<int>(
+      ::SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 // Down, as the list takes it from the keyboard; every message is sent, so the program has

@@ -358,7 +358,8 @@ void TIniDocument::AddSection(std::string_view section,
   TSection added;
   added.Header = AddLine(HeaderLine(section));
   added.Lines.reserve(values.size());
-  for (const auto& [ident, value] : values) added.Lines.push_back(AddLine(ident + "=" + ValueText(value)));
+  for (const auto& [ident, value] : values)
+    added.Lines.push_back(AddLine(ident + "=" + ValueText(value)));
   AppendSection(std::move(added));
   Changed(false);
 }

@@ -341,7 +341,8 @@ TGameProfile ExportableProfile(const TrlProgramConfig& profile, TStrings* leftOu
       if (CanCarryKey(key) && CanCarryValue(value))
         card.Values.emplace_back(key, value);
       else
-        leaveOut(tuningFile + ": " + (key.empty() ? "(a value without a name)" : PrintableText(key)));
+        leaveOut(tuningFile + ": " +
+                 (key.empty() ? "(a value without a name)" : PrintableText(key)));
     }
     if (!card.Values.empty()) exported.Cards.push_back(std::move(card));
   }

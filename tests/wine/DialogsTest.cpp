@@ -147,7 +147,14 @@ protected:
 };
 
 // Application file, Application title, Parameters, Wait for program; OK and Cancel.
-enum { FilenameEdit = 101, NameEdit = 104, ParametersEdit = 106, WaitForEdit = 110, OK = 1, Cancel = 2 };
+enum {
+  FilenameEdit = 101,
+  NameEdit = 104,
+  ParametersEdit = 106,
+  WaitForEdit = 110,
+  OK = 1,
+  Cancel = 2
+};
 
 TEST_F(DialogsTest, NewWithADroppedProgramListsAndSelectsItWithTheDefaultValues) {
   StartShown();

@@ -186,7 +186,8 @@ TEST_F(ProfileFileTest, ExportWritesOnlyWhatImportReadsBack) {
                                "TNT: (a value without a name)"}));
   TGameProfile read = ReadProfileFile(ExportFile());
   ASSERT_EQ(read.Cards.size(), 1u);
-  EXPECT_EQ(read.Cards[0].Values, (std::vector<std::pair<std::string, std::string>>{{"Good", "1"}}));
+  EXPECT_EQ(read.Cards[0].Values,
+            (std::vector<std::pair<std::string, std::string>>{{"Good", "1"}}));
 
   // Parameters the file cannot carry refuse the export.
   Folder.Write("Games.CFG", "[Arena]\r\nPath=C:\\Arena.exe\r\nParameters=-a" +

@@ -398,7 +398,8 @@ int FocusKeyCommand(const char* className, UINT key) {
   HWND window = ::FindWindowA(className, nullptr);
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
-  if (!window || !::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) || !info.hwndFocus) {
+  if (!window || !::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) ||
+      !info.hwndFocus) {
     std::printf("FOCUS none\n");
     return 2;
   }
@@ -976,7 +977,8 @@ int main(int argc, char** argv) {
                            Number(argv[6]), static_cast<LPARAM>(Number(argv[7])));
   if (command == "postkey" && argc == 4) return PostKeyCommand(argv[2], static_cast<UINT>(Number(argv[3])));
   if (command == "focus" && argc == 3) return FocusCommand(argv[2]);
-  if (command == "focuskey" && argc == 4) return FocusKeyCommand(argv[2], static_cast<UINT>(Number(argv[3])));
+  if (command == "focuskey" && argc == 4)
+    return FocusKeyCommand(argv[2], static_cast<UINT>(Number(argv[3])));
   if (command == "cursor" && argc == 4) return CursorCommand(std::atoi(argv[2]), std::atoi(argv[3]));
   if (command == "popupmenu" && argc == 3) return PopupMenuCommand(std::strtoul(argv[2], nullptr, 10));
   if (command == "menus" && argc == 2) return MenusCommand();
