@@ -9,6 +9,10 @@ std::optional<TMainAction> ActionOfShortcut(int key, TShiftState shift) {
   return std::nullopt;
 }
 
+bool IsHelpKey(int key, TShiftState shift) {
+  return key == vkF1 && !shift.Ctrl && !shift.Alt && !shift.Shift;
+}
+
 std::string KeysText(TMainAction action) {
   const TActionKeys& keys = KeysOf(action);
   std::string text(keys.ListKey);

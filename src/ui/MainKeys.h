@@ -30,7 +30,7 @@ inline constexpr std::array<TActionKeys, MainActionCount> MainActionKeys{{
     {TMainAction::maRegistry, "", 'U', "Ctrl+U"},  // "Upload current registry settings"
     {TMainAction::maEdit, "F2", 'E', "Ctrl+E"},
     {TMainAction::maDelete, "Del", 0, ""},
-    {TMainAction::maAbout, "", vkF1, "Ctrl+F1"},  // F1 alone is kept for help
+    {TMainAction::maAbout, "", vkF1, "Ctrl+F1"},  // F1 alone opens the user's guide
     {TMainAction::maOptions, "", 'O', "Ctrl+O"},
 }};
 
@@ -42,6 +42,9 @@ constexpr const TActionKeys& KeysOf(TMainAction action) {
 // The action of a key pressed with Ctrl alone; nullopt for any other key or modifier (the
 // card box's Ctrl+Alt+I among them).
 std::optional<TMainAction> ActionOfShortcut(int key, TShiftState shift);
+
+// F1 alone: the user's guide, in the main window and its dialogs.
+bool IsHelpKey(int key, TShiftState shift);
 
 // "Enter, Ctrl+R": the keys of an action, the list's first.
 std::string KeysText(TMainAction action);

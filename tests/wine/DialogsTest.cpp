@@ -24,6 +24,7 @@ const char* const OptionsCommand = "107";
 // The game list's context menu: "Export profile..." and "Import profile...".
 const char* const ExportProfileCommand = "210";
 const char* const ImportProfileCommand = "211";
+const char* const F1Key = "112";
 const char* const NewCaption = "New program properties";
 const char* const EditCaption = "Program properties";
 const char* const OptionsCaption = "Options";
@@ -282,6 +283,18 @@ TEST_F(DialogsTest, AProfileFileOfOneMegabyteIsImportedWhileTheWindowKeepsAnswer
   EXPECT_EQ(RunDriver({"shown", Form, "5000"}).ExitCode, 0);
   CloseProgram();
   EXPECT_NE(GamesFile().find("[%Large_GeForce%]\r\nK0=1\r\nK1=1\r\n"), std::string::npos);
+}
+
+// F1 in the main window asks for the user's guide beside the program; with no guide there,
+// the message names where it should be. (Opening it with the shell is tested natively: the
+// test prefix's handler for text files is not dependable. In a dialog F1 arrives as WM_HELP,
+// which Windows makes of a real key press and a posted key does not give.)
+TEST_F(DialogsTest, F1InTheMainWindowAsksForTheUsersGuide) {
+  StartShown();
+  ASSERT_EQ(Drive({"focuskey", Form, F1Key}), "DONE");
+  EXPECT_EQ(Answer("ok"),
+            "The user's guide " + WindowsPath(Folder.Path()) + "README.txt is missing.");
+  CloseProgram();
 }
 
 // Options' controls by ID: the three confirmations, List, Auto saving, Exit, Generic, the

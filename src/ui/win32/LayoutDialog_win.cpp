@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "base/Errors.h"
+#include "ui/UserGuide.h"
 #include "ui/win32/MainFonts_win.h"
 #include "widgets/Guarded_win.h"
 
@@ -106,6 +107,10 @@ INT_PTR TLayoutDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
       }
       return TRUE;
     }
+    // F1 in any of the dialogs.
+    case WM_HELP:
+      CallGuarded([] { OpenUserGuide(); });
+      return TRUE;
     case WM_DESTROY:
       Hints.reset();
       return FALSE;

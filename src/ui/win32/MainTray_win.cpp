@@ -47,6 +47,8 @@ void TMainTray::BuildMenu() {
   NewItem = add("&New", TMainAction::maNew, NewEnabled);
   OptionsItem = add("&Options", TMainAction::maOptions, OptionsEnabled);
   Menu.AddSeparator();
+  int help = Menu.AddItem("&Help", [this] { Handlers.Help(); });
+  Menu.SetHint(help, "Open the user's guide");
   AboutItem = add("&About", TMainAction::maAbout, AboutEnabled);
   Menu.AddSeparator();
   Menu.AddItem("E&xit", [this] { Handlers.Exit(); });

@@ -22,6 +22,7 @@ struct TTrayHandlers {
   std::function<void()> ShowApplication;  // Restore1 and the double click
   std::function<void(TMainAction)> Execute;  // New2, Options1, About1
   std::function<void()> Exit;               // Exit1
+  std::function<void()> Help;               // the user's guide
   std::function<void(int)> RunGame;         // a game of the menu, by its position
   std::function<void(const std::string&)> Hint;
 };

@@ -13,6 +13,7 @@
 #include "platform/win32/InstanceMutex_win.h"
 #include "ui/MainKeys.h"
 #include "ui/MainTexts.h"
+#include "ui/UserGuide.h"
 
 namespace tgl {
 namespace {
@@ -75,12 +76,17 @@ void TMainWindow::RunMessageLoop() {
   }
 }
 
-// The Ctrl keys of the commands work wherever the focus is in the window.
+// The Ctrl keys of the commands, and F1 for the user's guide, work wherever the focus is in
+// the window.
 bool TMainWindow::TakeShortcut(const MSG& message) {
   if (!Window || !Form || (message.hwnd != Window && !::IsChild(Window, message.hwnd)))
     return false;
-  std::optional<TMainAction> action =
-      ActionOfShortcut(static_cast<int>(message.wParam), CurrentShiftState());
+  const int key = static_cast<int>(message.wParam);
+  if (IsHelpKey(key, CurrentShiftState())) {
+    Guarded([] { OpenUserGuide(); });
+    return true;
+  }
+  std::optional<TMainAction> action = ActionOfShortcut(key, CurrentShiftState());
   if (!action) return false;
   Guarded([&] { Form->ExecuteAction(*action); });
   return true;

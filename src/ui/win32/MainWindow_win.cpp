@@ -10,7 +10,9 @@
 #include "panels/win32/Win32ComboBox_win.h"
 #include "platform/Platform.h"
 #include "platform/win32/WindowClass_win.h"
+#include "widgets/Guarded_win.h"
 #include "ui/MainLayout.h"
+#include "ui/UserGuide.h"
 #include "ui/win32/AboutBox_win.h"
 #include "ui/win32/GamePropWindow_win.h"
 #include "ui/win32/OptionsWindow_win.h"
@@ -158,6 +160,7 @@ void TMainWindow::CreateWidgets() {
   handlers.ShowApplication = [this] { Form->ShowApplicationClick(); };
   handlers.Execute = [this](TMainAction action) { Form->ExecuteAction(action); };
   handlers.Exit = [this] { Form->Exit1Click(); };
+  handlers.Help = [] { CallGuarded([] { OpenUserGuide(); }); };
   handlers.Hint = [this](const std::string& hint) { ShowHint(hint); };
   handlers.RunGame = [this](int index) { Form->TrayGameClick(index); };
   Tray = std::make_unique<TMainTray>(Window, StandardImages.Get(), std::move(handlers));

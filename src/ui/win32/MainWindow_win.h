@@ -109,7 +109,7 @@ private:
   void TakeHandedOverRequests();
   // The message loop; it also waits for the end of a running game.
   void RunMessageLoop();
-  // True when the key message was the Ctrl key of a command, which then ran.
+  // True when the key message was the Ctrl key of a command, which then ran, or F1.
   bool TakeShortcut(const MSG& message);
   // The hint of the window under the mouse, for the status bar.
   void TrackHint(HWND window, POINT point);
