@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "RunningProgram_win.h"
@@ -45,11 +45,8 @@ std::optional<TCardChangeTimes> CardChangeTimes(const std::string& exePath, int 
   if (!program.Close()) return std::nullopt;
 
   TCardChangeTimes result;
+  static_cast<TRepeatedTimes&>(result) = SummaryOf(std::move(times));
   result.Cards = cards;
-  result.First = times.front();
-  std::sort(times.begin(), times.end());
-  result.Median = times[times.size() / 2];
-  result.Slowest = times.back();
   return result;
 }
 

@@ -6,13 +6,13 @@
 #include <optional>
 #include <string>
 
+#include "RepeatedTimes.h"
+
 namespace tgl::bench {
 
-struct TCardChangeTimes {
-  int Cards = 0;       // entries of the card box
-  double First = 0;    // the first change of the run, which makes the first panels
-  double Median = 0;   // over every change
-  double Slowest = 0;
+// First is the change that makes the first panels.
+struct TCardChangeTimes : TRepeatedTimes {
+  int Cards = 0;  // entries of the card box
 };
 
 // `changes` picks, each of the next entry (after the last the first); nullopt when the

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "RunningProgram_win.h"
@@ -50,11 +51,8 @@ std::optional<TGameSwitchTimes> GameSwitchTimes(const std::string& exePath, int 
   if (!program.Close()) return std::nullopt;
 
   TGameSwitchTimes result;
+  static_cast<TRepeatedTimes&>(result) = SummaryOf(std::move(times));
   result.Games = games;
-  result.First = times.front();
-  std::sort(times.begin(), times.end());
-  result.Median = times[times.size() / 2];
-  result.Slowest = times.back();
   return result;
 }
 

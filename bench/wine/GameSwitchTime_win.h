@@ -5,13 +5,12 @@
 #include <optional>
 #include <string>
 
+#include "RepeatedTimes.h"
+
 namespace tgl::bench {
 
-struct TGameSwitchTimes {
-  int Games = 0;       // items of the game list
-  double First = 0;    // the first switch of the run
-  double Median = 0;   // over every switch
-  double Slowest = 0;
+struct TGameSwitchTimes : TRepeatedTimes {
+  int Games = 0;  // items of the game list
 };
 
 // `switches` presses of Down from the first item; nullopt when the window or its game list

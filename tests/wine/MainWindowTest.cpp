@@ -125,6 +125,15 @@ protected:
     size_t text = line.find(" text=");
     return text == std::string::npos ? "" : line.substr(text + 6);
   }
+  // Windows 98, Wine's adapter a GeForce, the games Arena and Quake: shown, Arena selected.
+  void StartOnArenaOfTwoGames() {
+    SetWindowsVersion("win98");
+    Folder.Write("Cards.CFG", WineGeForceCatalogue);
+    Folder.Write("Games.CFG", "[Arena]\r\nPath=C:\\Arena.exe\r\n[Quake]\r\nPath=C:\\Quake.exe\r\n");
+    StartShown();
+    Select("Arena");
+    ASSERT_TRUE(WaitSelected("Arena"));
+  }
   // The GeForce values of a profile in Games.CFG, read back as the program wrote them.
   std::string GamesFile() const { return Folder.Read("Games.CFG"); }
   bool Holds(const std::string& text) const { return GamesFile().find(text) != std::string::npos; }
@@ -211,12 +220,7 @@ TEST_F(MainWindowTest, ShowAllCardsListsTheCatalogueAndTheGeForceShowsItsDefault
 }
 
 TEST_F(MainWindowTest, TheSaveQuestionSavesRevertsOrKeepsTheEdits) {
-  SetWindowsVersion("win98");
-  Folder.Write("Cards.CFG", WineGeForceCatalogue);
-  Folder.Write("Games.CFG", "[Arena]\r\nPath=C:\\Arena.exe\r\n[Quake]\r\nPath=C:\\Quake.exe\r\n");
-  StartShown();
-  Select("Arena");
-  ASSERT_TRUE(WaitSelected("Arena"));
+  ASSERT_NO_FATAL_FAILURE(StartOnArenaOfTwoGames());
 
   // Yes: the edit of Arena is saved, Quake comes.
   ASSERT_EQ(RunDriver({"click", Form, "Button", PalettedCheck}).ExitCode, 0);
@@ -547,12 +551,7 @@ TEST_F(MainWindowTest, AGamesCfgThatCannotBeReadIsToldAndKept) {
 // A save that fails while the user moves to another game keeps the game and its edit, and
 // says why; Games.CFG is left as it was.
 TEST_F(MainWindowTest, AFailedSaveKeepsTheGameAndItsEdit) {
-  SetWindowsVersion("win98");
-  Folder.Write("Cards.CFG", WineGeForceCatalogue);
-  Folder.Write("Games.CFG", "[Arena]\r\nPath=C:\\Arena.exe\r\n[Quake]\r\nPath=C:\\Quake.exe\r\n");
-  StartShown();
-  Select("Arena");
-  ASSERT_TRUE(WaitSelected("Arena"));
+  ASSERT_NO_FATAL_FAILURE(StartOnArenaOfTwoGames());
   ASSERT_EQ(RunDriver({"click", Form, "Button", PalettedCheck}).ExitCode, 0);
   const std::string before = GamesFile();
   ASSERT_EQ(::chmod((Folder.Path() + "Games.CFG").c_str(), 0444), 0);
