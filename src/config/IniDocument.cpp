@@ -213,7 +213,7 @@ TIniDocument::TLine TIniDocument::ParseLine(uint32_t start, std::string_view raw
   setName(begin, equals);
   size_t from = equals + 1, to = end;
   TrimRange(raw, from, to);
-  if (to - from >= 2 && (raw[from] == '"' || raw[from] == '\'') && raw[to - 1] == raw[from]) {
+  if (to - from >= 2 && IsQuote(raw[from]) && raw[to - 1] == raw[from]) {
     ++from;
     --to;
   }

@@ -49,10 +49,7 @@ bool CanCarryValue(std::string_view value) {
   return value.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
 }
 
-bool CanCarryKey(std::string_view key) {
-  return !key.empty() && CanCarryValue(key) && TrimBlanks(key).size() == key.size() &&
-         key.front() != ';' && key.front() != '[' && key.find('=') == std::string_view::npos;
-}
+bool CanCarryKey(std::string_view key) { return !key.empty() && TIniDocument::IsKeyName(key); }
 
 bool CanCarryTuningFile(std::string_view tuningFile) {
   return !tuningFile.empty() && CanCarryValue(tuningFile) &&

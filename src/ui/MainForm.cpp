@@ -121,19 +121,14 @@ void TTesmoraGLxForm::DevicesComboChange() {
   if (!FCards || FCards->Count() == 0) return;
   try {
     const TrlCardConfig* card = &FCards->Cards(FView.CardIndex());
-    try {
-      SaveChangesPrompt(card == FHub->CurrentCard());
-    } catch (const EAbort&) {
-      throw;
-    } catch (const std::exception& error) {
-      Messages().ShowMessage(error.what(), TMessageKind::mkError);
-      throw;
+    if (MayLeaveEdits(card == FHub->CurrentCard())) {
+      FHub->SelectCard(card);
+      AnimateLogo();
+      return;
     }
-    FHub->SelectCard(card);
-    AnimateLogo();
   } catch (...) {
-    FView.SetCardIndex(FCards->IndexOf(FHub->CurrentCard()));
   }
+  FView.SetCardIndex(FCards->IndexOf(FHub->CurrentCard()));
 }
 
 void TTesmoraGLxForm::DevicesComboKeyDown(int key, TShiftState shift) {

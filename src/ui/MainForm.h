@@ -126,6 +126,9 @@ public:
   // Asks about unsaved option values: Yes saves them, No reverts them (and shows the
   // reverted values when `refresh`), Cancel is the silent abort.
   void SaveChangesPrompt(bool refresh);
+  // The save question before the game or the card is left: false, with nothing left, when
+  // the user cancelled or the save failed (which is told).
+  bool MayLeaveEdits(bool refresh);
   void ReloadProfile();
   void StoreProfile();
   void FillCards();

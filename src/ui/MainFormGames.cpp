@@ -114,15 +114,20 @@ void TTesmoraGLxForm::GamesListChanging2(int, uint32_t oldState, uint32_t newSta
     return;
   }
   AskedThisClick = true;
+  if (!MayLeaveEdits(false)) allowChange = false;
+}
+
+// A save that failed keeps the game, the card and the edits, and says why: the user may try
+// again, export them or answer No.
+bool TTesmoraGLxForm::MayLeaveEdits(bool refresh) {
   try {
-    SaveChangesPrompt(false);
+    SaveChangesPrompt(refresh);
+    return true;
   } catch (const EAbort&) {
-    allowChange = false;
+    return false;
   } catch (const std::exception& error) {
-    // A save that failed keeps the game and its edits: the user may try again, export them
-    // or answer No.
-    allowChange = false;
     Messages().ShowMessage(error.what(), TMessageKind::mkError);
+    return false;
   }
 }
 

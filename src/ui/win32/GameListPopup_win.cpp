@@ -1,5 +1,7 @@
 #include "ui/win32/GameListPopup_win.h"
 
+#include <utility>
+
 #include "base/Errors.h"
 #include "ui/MainKeys.h"
 #include "ui/MainTexts.h"
@@ -72,9 +74,7 @@ TGameListPopup::TGameListPopup(HIMAGELIST images, HFONT font, HFONT boldFont)
 TGameListPopup::~TGameListPopup() { ::DestroyMenu(Menu); }
 
 TGameListPopup::TItem* TGameListPopup::ItemOf(TMainAction action) {
-  for (TItem& item : Items)
-    if (item.Action == action) return &item;
-  return nullptr;
+  return const_cast<TItem*>(std::as_const(*this).ItemOf(action));
 }
 
 const TGameListPopup::TItem* TGameListPopup::ItemOf(TMainAction action) const {

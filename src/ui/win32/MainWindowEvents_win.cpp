@@ -82,11 +82,12 @@ bool TMainWindow::TakeShortcut(const MSG& message) {
   if (!Window || !Form || (message.hwnd != Window && !::IsChild(Window, message.hwnd)))
     return false;
   const int key = static_cast<int>(message.wParam);
-  if (IsHelpKey(key, CurrentShiftState())) {
+  const TShiftState shift = CurrentShiftState();
+  if (IsHelpKey(key, shift)) {
     Guarded([] { OpenUserGuide(); });
     return true;
   }
-  std::optional<TMainAction> action = ActionOfShortcut(key, CurrentShiftState());
+  std::optional<TMainAction> action = ActionOfShortcut(key, shift);
   if (!action) return false;
   Guarded([&] { Form->ExecuteAction(*action); });
   return true;
