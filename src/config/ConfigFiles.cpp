@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Crc32.h"
 #include "base/StartupState.h"
 #include "base/TextUtils.h"
 #include "config/IniFile.h"
@@ -62,6 +63,14 @@ std::string TConfigSource::Identity() const {
 
 TConfigSource FindConfigFile(const std::string& fileName) {
   return {Files().FindFile(Startup().ProgramDir, fileName), WithoutExtension(fileName)};
+}
+
+std::optional<std::string> ContentFingerprint(const TConfigSource& source) {
+  std::string identity = source.Identity();
+  if (source.DiskPath.empty()) return identity;
+  std::optional<std::string> bytes = Files().ReadFile(source.DiskPath, TIniFile::MaxFileSize + 1);
+  if (!bytes) return std::nullopt;
+  return identity + ' ' + std::to_string(bytes->size()) + ' ' + std::to_string(Crc32(*bytes));
 }
 
 std::unique_ptr<TCustomIniFile> OpenConfigFile(const std::string& fileName) {

@@ -2,6 +2,7 @@
 // Where configuration texts come from: a file in the program folder wins over the embedded
 // text of the same name, and the embedded texts can be exported for the user to edit.
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/StringList.h"
@@ -26,6 +27,10 @@ struct TConfigSource {
 };
 // `fileName` is a bare file name with its extension ("Cards.CFG").
 TConfigSource FindConfigFile(const std::string& fileName);
+// What a load of `source` would read, in a few bytes: its identity and, for a disk file,
+// the size and checksum of its content now. A source with the same fingerprint later reads
+// the same text. Nothing when the disk file cannot be read.
+std::optional<std::string> ContentFingerprint(const TConfigSource& source);
 
 // A reader of what FindConfigFile finds; with neither file nor text, an empty reader. A disk
 // reader reads the file anew at every operation, so it sees the file change.

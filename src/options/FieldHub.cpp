@@ -72,16 +72,20 @@ void TFieldHub::SetProfileName(const std::string& name) {
 
 void TFieldHub::SelectCard(const TrlCardConfig* card) {
   if (card == FCurrentCard) return;
-  ClearCard();
-  FPaths.clear();
-  FFrameName.clear();
+  // Taken out of the kept ones first, so that keeping the card left frees another.
+  std::unique_ptr<TKeptCard> kept = TakeKeptCard(card);
+  LeaveCard();
   FCurrentCard = card;
   if (!card) return;
-  AddPath(FieldText(card->Device.DeviceKey));
-  FLoadCount = 0;
-  LoadFile(GetTuningFile());
-  CreateFrame();
-  LinkControls();
+  if (!ReturnToKeptCard(std::move(kept))) {
+    AddPath(FieldText(card->Device.DeviceKey));
+    FLoadCount = 0;
+    FFilesKnown = true;
+    LoadFile(GetTuningFile());
+    CreateFrame();
+    LinkControls();
+    FCardMade = FPanel && FFrame && FFilesKnown;
+  }
   if (OnReloadValues) OnReloadValues();
 }
 
@@ -105,6 +109,13 @@ void TFieldHub::LoadFile(const std::string& name) {
     WriteLog(Format("Loading of \"%s\" stopped: more than %d tuning definition files to load",
                     {GetTuningFile(), std::to_string(MaxFileLoads)}));
     Abort();
+  }
+  if (FPanel && FFilesKnown) {
+    std::optional<std::string> fingerprint = ContentFingerprint(source);
+    if (fingerprint)
+      FLoadedFiles.push_back({name, std::move(*fingerprint)});
+    else
+      FFilesKnown = false;
   }
   FLoadingFiles.push_back(identity);
   struct TLoadingEntry {

@@ -48,6 +48,11 @@ public:
   // failure (the silent abort, "String contains non-HEX data"), "Couldn't find appropriate
   // tuning frame", and the errors and the silent abort of the control proxies.
   // No card (nullptr) leaves the hub without options and frame.
+  // A hub with a panel keeps a card that was fully made, with its options, proxies and
+  // frame (hidden), instead of freeing it, and a return to it takes that back with every
+  // value as freshly loaded, as long as its definition files still hold what they held
+  // (otherwise it is made anew). Making a frame's windows is most of what a card change
+  // costs, and a user who changes cards goes back and forth between a few.
   void SelectCard(const TrlCardConfig* card);
   const TrlCardConfig* CurrentCard() const { return FCurrentCard; }
   // The current card's tuning frame; none without a card, without a panel, or when it
@@ -136,6 +141,9 @@ public:
   // The most tuning definition files one SelectCard loads, every include counted. Beyond
   // it the load ends in the silent abort, as a broken definition ends it.
   static constexpr int MaxFileLoads = 64;
+  // The most cards kept for a return; beyond it the one left longest ago is freed. More
+  // than the embedded catalogue lists, since each costs memory and window handles.
+  static constexpr int MaxKeptCards = 16;
 
 protected:
   // Loads the tuning definition file `name` (without extension) with everything it
@@ -179,6 +187,33 @@ protected:
   void EnsurePathCount(int index);
 
 private:
+  // A definition file loaded for the current card, by the name it was asked for, with the
+  // fingerprint of what it held (ConfigFiles.h).
+  struct TLoadedFile {
+    std::string Name;
+    std::string Fingerprint;
+  };
+  // A card left for another, ready for a return. Freed as the current card is: the frame
+  // first, then the options.
+  struct TKeptCard {
+    ~TKeptCard();
+    const TrlCardConfig* Card = nullptr;
+    TStrings Paths;
+    std::string FrameName;
+    std::vector<TLoadedFile> Files;
+    std::unique_ptr<TRegistryOption> CommonTemplate;
+    std::vector<std::unique_ptr<TRegistryOption>> Options;
+    std::unique_ptr<TGenericTuningFrame> Frame;
+  };
+
+  // Keeps the current card when it was fully made, frees it otherwise; either way the hub
+  // is left without a card's options, paths and frame.
+  void LeaveCard();
+  // The kept card `card`, taken out of the kept ones; nullptr when it is not kept.
+  std::unique_ptr<TKeptCard> TakeKeptCard(const TrlCardConfig* card);
+  // Makes `kept` the current card's options, paths and frame; false (and `kept` freed)
+  // when there is none or its definition files changed since it was made.
+  bool ReturnToKeptCard(std::unique_ptr<TKeptCard> kept);
   // Frees the frame, then the options with their proxies, then the common template.
   void ClearCard();
   void ClearOptions();
@@ -202,6 +237,13 @@ private:
   // The files being loaded, outermost first, to refuse an include that would loop.
   TStrings FLoadingFiles;
   int FLoadCount = 0;  // the loads of the current SelectCard
+  // What the current card's options were loaded from, while every file could be read for
+  // its fingerprint; the card can be kept once its frame and proxies are made.
+  std::vector<TLoadedFile> FLoadedFiles;
+  bool FFilesKnown = false;
+  bool FCardMade = false;
+  // The least recently left first.
+  std::vector<std::unique_ptr<TKeptCard>> FKeptCards;
 };
 
 }  // namespace tgl

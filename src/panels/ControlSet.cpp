@@ -8,6 +8,7 @@
 namespace tgl {
 
 TControlSet::~TControlSet() {
+  Conceal();
   while (!FControls.empty()) FControls.pop_back();
 }
 

@@ -14,6 +14,10 @@ namespace tgl {
 class TControlHost {
 public:
   virtual ~TControlHost() = default;
+  // Shows the controls once they are all made, and takes them out of sight before they are
+  // freed: made or freed one by one in sight, each would repaint what is around it.
+  virtual void Reveal() {}
+  virtual void Conceal() {}
 };
 
 class TControlSet {
@@ -24,6 +28,14 @@ public:
   TControlSet& operator=(const TControlSet&) = delete;
 
   TControl& Add(std::unique_ptr<TControl> control);
+  // Shows the set's controls at once, after the last was added or when the set comes back
+  // into use; Conceal takes them out of sight (and of the keyboard's reach) together.
+  void Reveal() {
+    if (FHost) FHost->Reveal();
+  }
+  void Conceal() {
+    if (FHost) FHost->Conceal();
+  }
 
   int Count() const { return static_cast<int>(FControls.size()); }
   // 0-based, in component order. Error: "List index out of bounds (%d)".

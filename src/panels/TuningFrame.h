@@ -39,6 +39,13 @@ public:
   // Error on a second placement: "TuningFrame: a frame is placed only once".
   void SetParent(TFramePanel& panel);
   bool HasParent() const { return FPlaced; }
+  // A placed frame is shown; a frame kept aside for later is hidden, and shown again.
+  void SetShown(bool shown) {
+    if (shown)
+      FControls->Reveal();
+    else
+      FControls->Conceal();
+  }
 
   // The controls, in component order; none before the frame is placed.
   const TControlSet& Controls() const { return *FControls; }

@@ -107,8 +107,8 @@ HWND CreatePanelWindow(HWND parent, const RECT& bounds, int id, bool visible) {
   return window;
 }
 
-TPanelWindow::TPanelWindow(HWND parent, const RECT& bounds, int id)
-    : Window(CreatePanelWindow(parent, bounds, id, true)) {}
+TPanelWindow::TPanelWindow(HWND parent, const RECT& bounds, int id, bool visible)
+    : Window(CreatePanelWindow(parent, bounds, id, visible)) {}
 
 TPanelWindow::~TPanelWindow() {
   if (::IsWindow(Window.Get())) UnmarkFillsParent(Window.Get());

@@ -13,8 +13,8 @@ inline constexpr const char* PanelWindowClass = "TglPanel";
 
 class TPanelWindow {
 public:
-  // A visible child of `parent` at `bounds` (parent's client coordinates).
-  TPanelWindow(HWND parent, const RECT& bounds, int id = 0);
+  // A child of `parent` at `bounds` (parent's client coordinates), visible unless told.
+  TPanelWindow(HWND parent, const RECT& bounds, int id = 0, bool visible = true);
   ~TPanelWindow();
   TPanelWindow(TPanelWindow&&) = default;
   HWND Handle() const { return Window.Get(); }

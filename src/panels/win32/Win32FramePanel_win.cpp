@@ -12,16 +12,23 @@
 namespace tgl {
 namespace {
 
-// The frame's own window and the tooltip of its controls; freed after the controls.
+// The frame's own window and the tooltip of its controls; freed after the controls. It is
+// made hidden and shown once its controls are all made.
 class TFrameWindow : public TControlHost {
 public:
-  explicit TFrameWindow(HWND panel) : Frame(panel, FrameRect()), Tips(Frame.Handle()) {
+  explicit TFrameWindow(HWND panel)
+      : Frame(panel, FrameRect(), 0, false), Tips(Frame.Handle()) {
     MarkFillsParent(Frame.Handle());
-    // Over whatever else the panel holds, such as the notice that shows when it has none.
-    ::SetWindowPos(Frame.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
   HWND Handle() const { return Frame.Handle(); }
   TToolTip& ToolTip() { return Tips; }
+  // Shown over whatever else the panel holds, such as the notice that shows when it has no
+  // frame, and over the frames of other cards, kept hidden.
+  void Reveal() override {
+    ::SetWindowPos(Frame.Handle(), HWND_TOP, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  }
+  void Conceal() override { ::ShowWindow(Frame.Handle(), SW_HIDE); }
 
 private:
   static RECT FrameRect() {
@@ -72,6 +79,7 @@ std::unique_ptr<TControlSet> TWin32FramePanel::Realize(const std::vector<TFrameC
     if (layout[index].FillsParent) MarkFillsParent(control->Handle());
     controls->Add(std::move(control));
   }
+  controls->Reveal();
   return controls;
 }
 

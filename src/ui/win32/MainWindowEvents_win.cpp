@@ -304,7 +304,7 @@ void TMainWindow::OnActivate(UINT state, bool minimized) {
   }
 }
 
-// A control of the tuning panel may be gone since (another card), or disabled.
+// A control of the tuning panel may be gone or hidden since (another card), or disabled.
 void TMainWindow::RestoreFocus() {
   HWND target = LastFocus;
   if (!target || !::IsWindow(target) || !::IsChild(Window, target) ||

@@ -2,8 +2,12 @@
 // ShowValues shows the options' values, and the states a failed selection leaves behind.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+
 #include "BoundHubTest.h"
 #include "base/Errors.h"
+#include "config/ConfigFiles.h"
 
 namespace tgl::test {
 namespace {
@@ -139,52 +143,164 @@ TEST_F(HubFrame, AHubWithoutAPanelLoadsOptionsButMakesNoFrame) {
   plain.ShowValues(true);
 }
 
-// Controls that count how many of them are alive, and a proxy that notes how many still
-// were when it was freed.
-int LiveControls = 0;
+// A panel whose frames note how many of their controls are alive and whether they are
+// shown, and a proxy that notes how many of its frame's controls still were when it was
+// freed.
+struct TFrameNotes {
+  int LiveControls = 0;
+  bool Shown = false;
+};
 
 class TCountedControl : public THeadlessControl {
 public:
-  explicit TCountedControl(const TFrameComponent& component) : THeadlessControl(component) {
-    ++LiveControls;
+  TCountedControl(const TFrameComponent& component, TFrameNotes& notes)
+      : THeadlessControl(component), Notes(notes) {
+    ++Notes.LiveControls;
   }
-  ~TCountedControl() override { --LiveControls; }
+  ~TCountedControl() override { --Notes.LiveControls; }
+  TFrameNotes& Notes;
 };
 
-class TCountingPanel : public TFramePanel {
+class TNotedHost : public TControlHost {
+public:
+  explicit TNotedHost(TFrameNotes& notes) : Notes(notes) {}
+  void Reveal() override { Notes.Shown = true; }
+  void Conceal() override { Notes.Shown = false; }
+  TFrameNotes& Notes;
+};
+
+class TNotingPanel : public TFramePanel {
 public:
   std::unique_ptr<TControlSet> Realize(const std::vector<TFrameComponent>& layout) override {
-    auto controls = std::make_unique<TControlSet>();
+    TFrameNotes& notes = *Frames.emplace_back(std::make_unique<TFrameNotes>());
+    auto controls = std::make_unique<TControlSet>(std::make_unique<TNotedHost>(notes));
     for (const TFrameComponent& component : layout)
-      controls->Add(std::make_unique<TCountedControl>(component));
+      controls->Add(std::make_unique<TCountedControl>(component, notes));
+    controls->Reveal();
     return controls;
   }
+  // Every frame made, in order; they outlive the hub.
+  std::vector<std::unique_ptr<TFrameNotes>> Frames;
 };
 
 class TNotingProxy : public TOptionProxy {
 public:
-  explicit TNotingProxy(std::vector<int>& notes) : Notes(notes) {}
-  ~TNotingProxy() override { Notes.push_back(LiveControls); }
+  TNotingProxy(std::vector<int>& notes, const TFrameNotes& frame) : Notes(notes), Frame(frame) {}
+  ~TNotingProxy() override { Notes.push_back(Frame.LiveControls); }
   std::vector<int>& Notes;
+  const TFrameNotes& Frame;
 };
 
 TEST_F(HubFrame, TheFrameAndItsControlsGoBeforeTheProxiesThatPointToThem) {
-  TCountingPanel panel;
+  TNotingPanel panel;
   std::vector<int> liveAtProxyEnd;
   {
     TFieldHub hub(Frames, panel);
     const TrlCardConfig& geForce = NewCard("GeForce");
     const TrlCardConfig& tnt = NewCard("TNT");
+    const TrlCardConfig& broken = NewCard("Broken");
     hub.SelectCard(&geForce);
-    EXPECT_GT(LiveControls, 0);
-    hub.Options(0).SetProxy(std::make_unique<TNotingProxy>(liveAtProxyEnd));
-    hub.Options(hub.OptionCount() - 1).SetProxy(std::make_unique<TNotingProxy>(liveAtProxyEnd));
+    EXPECT_GT(panel.Frames[0]->LiveControls, 0);
+    hub.Options(0).SetProxy(std::make_unique<TNotingProxy>(liveAtProxyEnd, *panel.Frames[0]));
+    hub.Options(hub.OptionCount() - 1)
+        .SetProxy(std::make_unique<TNotingProxy>(liveAtProxyEnd, *panel.Frames[0]));
     hub.SelectCard(&tnt);
-    EXPECT_EQ(liveAtProxyEnd, (std::vector<int>{0, 0}));
-    hub.Options(0).SetProxy(std::make_unique<TNotingProxy>(liveAtProxyEnd));
+    EXPECT_TRUE(liveAtProxyEnd.empty()) << "the GeForce is kept for a return";
+    hub.Options(0).SetProxy(std::make_unique<TNotingProxy>(liveAtProxyEnd, *panel.Frames[1]));
+    // A card that could not be made is not kept: leaving it frees it at once.
+    WriteDefinition("Broken", {"[%General%]", "Frame=Test", "[Refused]", "Type=List",
+                               "Control=Check", "LinkTag=7"});
+    EXPECT_THROW(hub.SelectCard(&broken), EAbort);
+    hub.Options(0).SetProxy(std::make_unique<TNotingProxy>(liveAtProxyEnd, *panel.Frames[2]));
+    hub.SelectCard(&tnt);
+    EXPECT_EQ(liveAtProxyEnd, (std::vector<int>{0}));
   }
-  EXPECT_EQ(liveAtProxyEnd, (std::vector<int>{0, 0, 0}));
-  EXPECT_EQ(LiveControls, 0);
+  EXPECT_EQ(liveAtProxyEnd, (std::vector<int>{0, 0, 0, 0}));
+  for (const auto& frame : panel.Frames) EXPECT_EQ(frame->LiveControls, 0);
+}
+
+TEST_F(HubFrame, ACardLeftAndSelectedAgainIsTakenBackShownWithItsValuesAsFreshlyLoaded) {
+  TNotingPanel panel;
+  TFieldHub hub(Frames, panel);
+  int reloads = 0;
+  hub.OnReloadValues = [&] { ++reloads; };
+  const TrlCardConfig& geForce = NewCard("GeForce");
+  const TrlCardConfig& tnt = NewCard("TNT");
+  hub.SelectCard(&geForce);
+  TGenericTuningFrame* geForceFrame = hub.Frame();
+  const TStrings paths = hub.Paths();
+  const int options = hub.OptionCount();
+  const std::string firstOption = hub.Options(0).Name();
+  hub.Options(0).SetValue("1");
+  hub.Options(0).SetSavedValue("2");
+
+  hub.SelectCard(&tnt);
+  ASSERT_EQ(panel.Frames.size(), 2u);
+  EXPECT_FALSE(panel.Frames[0]->Shown);
+  EXPECT_TRUE(panel.Frames[1]->Shown);
+  EXPECT_EQ(hub.Frame()->ClassName(), "TTNTFrame");
+
+  reloads = 0;
+  hub.SelectCard(&geForce);
+  EXPECT_EQ(panel.Frames.size(), 2u) << "no frame made anew";
+  EXPECT_EQ(hub.Frame(), geForceFrame);
+  EXPECT_TRUE(panel.Frames[0]->Shown);
+  EXPECT_FALSE(panel.Frames[1]->Shown);
+  EXPECT_EQ(hub.CurrentCard(), &geForce);
+  EXPECT_EQ(hub.Options(0).Name(), firstOption);
+  EXPECT_EQ(hub.Options(0).Value(), "");
+  EXPECT_EQ(hub.Options(0).SavedValue(), "");
+  EXPECT_EQ(hub.OptionCount(), options);
+  EXPECT_EQ(hub.Paths(), paths);
+  EXPECT_EQ(reloads, 1);
+}
+
+// A kept card whose definition files changed since is made anew from what they hold now.
+TEST_F(HubFrame, AKeptCardIsMadeAnewWhenOneOfItsDefinitionFilesChanged) {
+  struct TCase {
+    const char* Change;
+    std::function<void()> Make;
+    bool MadeAnew;
+  };
+  const TCase cases[] = {
+      {"none", [&] { WriteDefinition("Other", {"[%General%]"}); }, false},
+      {"the card's own file",
+       [&] { WriteDefinition("Mine", {"[%General%]", "include1=TNT", "include2=Inner", "Frame=tnt", ";"}); },
+       true},
+      {"an included file", [&] { WriteDefinition("Inner", {"[%General%]", ";"}); }, true},
+      {"an embedded text now shadowed by a disk file", [] { ExportConfigFile("TNT"); }, true},
+  };
+  for (const TCase& c : cases) {
+    WriteDefinition("Mine", {"[%General%]", "include1=TNT", "include2=Inner", "Frame=tnt"});
+    WriteDefinition("Inner", {"[%General%]"});
+    TNotingPanel panel;
+    TFieldHub hub(Frames, panel);
+    const TrlCardConfig& mine = NewCard("Mine");
+    const TrlCardConfig& other = NewCard("GeForce");
+    hub.SelectCard(&mine);
+    hub.SelectCard(&other);
+    c.Make();
+    hub.SelectCard(&mine);
+    EXPECT_EQ(panel.Frames.size(), c.MadeAnew ? 3u : 2u) << c.Change;
+    EXPECT_EQ(hub.Frame()->ClassName(), "TTNTFrame");
+    std::filesystem::remove(Folder.Path() + "TNT.Cfg");
+  }
+}
+
+TEST_F(HubFrame, TheCardLeftLongestAgoIsFreedBeyondTheMostKept) {
+  TNotingPanel panel;
+  TFieldHub hub(Frames, panel);
+  std::vector<const TrlCardConfig*> cards;
+  for (int index = 0; index <= TFieldHub::MaxKeptCards + 1; ++index) {
+    cards.push_back(&NewCard("TNT"));
+    hub.SelectCard(cards.back());
+  }
+  const size_t made = panel.Frames.size();
+  hub.SelectCard(cards[1]);
+  EXPECT_EQ(panel.Frames.size(), made) << "still kept";
+  EXPECT_EQ(panel.Frames[0]->LiveControls, 0) << "the first was freed";
+  hub.SelectCard(cards[0]);
+  EXPECT_EQ(panel.Frames.size(), made + 1);
 }
 
 }  // namespace
