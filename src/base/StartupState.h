@@ -2,9 +2,11 @@
 // Start-up state: process-wide values set once while the program starts and read everywhere.
 #include <string>
 
+#include "base/ReleaseInfo.h"
+
 namespace tgl {
 
-inline constexpr const char* ProgramTitle = "Tesmora Game Launcher";
+inline constexpr const char* ProgramTitle = TGL_PRODUCT_TITLE;
 inline constexpr const char* GamesFileName = "Games.CFG";
 inline constexpr const char* CardsFileName = "Cards.CFG";
 inline constexpr const char* DefaultProfileName = "Default";
