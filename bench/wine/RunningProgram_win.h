@@ -22,6 +22,7 @@ public:
   TRunningProgram& operator=(const TRunningProgram&) = delete;
 
   bool Started() const { return Process.IsValid(); }
+  HANDLE ProcessHandle() const { return Process.Get(); }
   // The main window as soon as it is visible and not minimised, looked for every
   // millisecond; nullptr when it did not show within `timeoutMs` or the program ended.
   HWND WaitForMainWindow(double timeoutMs) const;

@@ -7,6 +7,8 @@
 //                                     Games.CFG that lies beside it; with MINIMAL (the path
 //                                     of minimalwindow.exe) the same for a program that only
 //                                     shows a window, and the difference and ratio
+//   tglbench memory EXE MINIMAL       private memory of EXE once its main window waits for
+//                                     input, and of the minimal window program MINIMAL
 //   tglbench cardchange EXE [CHANGES] card changes in EXE's main window, with that Games.CFG
 //                                     set to list every card (ShowAllCards=1)
 //   tglbench gameswitch EXE [SWITCHES] games switched in EXE's game list with Down, from the
@@ -25,6 +27,7 @@
 #include "GameSwitchTime_win.h"
 #include "GamesLoadRounds_win.h"
 #include "LargeGamesFile.h"
+#include "PrivateMemory_win.h"
 #include "StartupTime_win.h"
 #include "app/Win32Platform_win.h"
 #include "base/StartupState.h"
@@ -96,6 +99,18 @@ int main(int argc, char** argv) {
                 times->Games, times->First, times->Median, times->Slowest);
     return 0;
   }
+  if (command == "memory" && argc == 4) {
+    std::optional<double> program = PrivateMemoryOf(argv[2], tgl::MainWindowClass);
+    std::optional<double> minimal = PrivateMemoryOf(argv[3], "TglMinimalWindow");
+    if (!program || !minimal) {
+      std::printf("memory: a main window did not show, or its memory could not be read\n");
+      return 1;
+    }
+    std::printf("private memory: %.1f MB; a minimal window program %.1f MB; the program "
+                "takes %.1f MB more\n",
+                *program / 1048576, *minimal / 1048576, (*program - *minimal) / 1048576);
+    return 0;
+  }
   if (command == "cardchange" && (argc == 3 || argc == 4)) {
     const std::string exePath = argv[2];
     {
@@ -114,6 +129,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   std::printf("usage: tglbench load FOLDER [ROUNDS] | games FOLDER | startup EXE [STARTS] "
-              "[MINIMAL] | cardchange EXE [CHANGES] | gameswitch EXE [SWITCHES]\n");
+              "[MINIMAL] | memory EXE MINIMAL | cardchange EXE [CHANGES] | gameswitch EXE "
+              "[SWITCHES]\n");
   return 2;
 }
