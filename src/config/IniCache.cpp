@@ -15,12 +15,19 @@ void TIniCache::Insert(TEntry entry) {
   if (Entries.size() > Capacity) Entries.resize(Capacity);
 }
 
+std::shared_ptr<const TIniDocument> TIniCache::Unchanged(
+    const std::string& path, const std::function<bool(std::string_view text)>& holds) {
+  auto found = Lookup(path);
+  if (found == Entries.end() || !holds(*found->Text)) return nullptr;
+  std::rotate(Entries.begin(), found, found + 1);
+  return Entries.front().Document;
+}
+
 std::shared_ptr<const TIniDocument> TIniCache::Document(const std::string& path, std::string text) {
   auto found = Lookup(path);
   if (found != Entries.end()) {
     if (*found->Text == text) {
       std::rotate(Entries.begin(), found, found + 1);
-      ReadBuffer = std::move(text);
       return Entries.front().Document;
     }
     Entries.erase(found);

@@ -1,14 +1,12 @@
 #pragma once
 // Parsed copies of the INI files read last, so that a large Games.CFG is not parsed again
 // for every operation. The file is still read every time: a copy is used only when the
-// text just read is exactly the text it was parsed from (or, after a write of this
-// process, the text it wrote). Size and time stamps are not trusted for this: FAT keeps
-// write times in steps of two seconds and copy tools keep them, so a rewrite of the same
-// size can leave both unchanged; comparing the bytes costs a fraction of the read itself
-// and cannot be fooled.
-//
-// A read that finds its copy leaves its bytes to the next read: reading the same large
-// file again then touches no fresh memory, which is what a read costs most on many systems.
+// file holds exactly the text it was parsed from (or, after a write of this process, the
+// text it wrote). Size and time stamps are not trusted for this: FAT keeps write times in
+// steps of two seconds and copy tools keep them, so a rewrite of the same size can leave
+// both unchanged; comparing the bytes cannot be fooled. The comparison reads the file in
+// small pieces (TFileSystem::FileHolds), so an unchanged file costs no copy of itself.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,9 +21,10 @@ public:
   TIniCache(const TIniCache&) = delete;
   TIniCache& operator=(const TIniCache&) = delete;
 
-  // Memory for the next read of a file: the bytes of a read that found its copy.
-  std::string TakeReadBuffer() { return std::exchange(ReadBuffer, std::string()); }
-
+  // The copy of `path` when `holds` tells that the file still holds the copy's text;
+  // nullptr otherwise.
+  std::shared_ptr<const TIniDocument> Unchanged(
+      const std::string& path, const std::function<bool(std::string_view text)>& holds);
   // The parsed form of `text`, the content just read from `path`. The document must be
   // treated as read-only; it stays as it is for as long as the caller holds it.
   // EIniTooLarge as TIniDocument raises it.
@@ -48,7 +47,6 @@ private:
 
   size_t Capacity;
   std::vector<TEntry> Entries;  // the most recently used first
-  std::string ReadBuffer;
 };
 
 }  // namespace tgl

@@ -22,8 +22,7 @@ void TIniFile::FailTooLarge() const {
 std::optional<TDecodedText> TIniFile::ReadContent() const {
   TFileSystem& files = Files();
   RecoverInterruptedReplace(files, GetFileName());
-  TIniCache* cache = IniCache();
-  std::string bytes = cache ? cache->TakeReadBuffer() : std::string();
+  std::string bytes;
   // One byte more than a file may hold tells a file that holds too much.
   if (!files.ReadFileInto(GetFileName(), MaxFileSize + 1, bytes)) return std::nullopt;
   if (bytes.size() > MaxFileSize) FailTooLarge();
@@ -31,6 +30,15 @@ std::optional<TDecodedText> TIniFile::ReadContent() const {
 }
 
 std::shared_ptr<const TIniDocument> TIniFile::Snapshot() const {
+  // A file in the code page holds the very text its copy was parsed from; a Unicode file
+  // never does, and is read whole and decoded to be compared.
+  if (TIniCache* cache = IniCache()) {
+    TFileSystem& files = Files();
+    RecoverInterruptedReplace(files, GetFileName());
+    auto holds = [&](std::string_view text) { return files.FileHolds(GetFileName(), text) == true; };
+    if (std::shared_ptr<const TIniDocument> unchanged = cache->Unchanged(GetFileName(), holds))
+      return unchanged;
+  }
   std::optional<TDecodedText> content = ReadContent();
   std::string text = content ? std::move(content->Text) : std::string();
   try {

@@ -10,6 +10,9 @@ namespace tgl {
 
 class TFileSystem {
 public:
+  // The piece of a file FileHolds reads at a time.
+  static constexpr size_t ComparedPieceSize = 65536;
+
   virtual ~TFileSystem() = default;
 
   // Path of the existing file `name` in `folder` (which ends with its separator), matched
@@ -25,6 +28,14 @@ public:
   // systems costs more than the read itself. False, with `content` empty, when the file is
   // missing or cannot be read.
   virtual bool ReadFileInto(const std::string& path, size_t maxBytes, std::string& content) const = 0;
+  // Whether the file holds exactly `bytes`, told from its size or from a few small pieces
+  // read one after the other: a large file that did not change costs no copy of it. nullopt
+  // when the file is missing or cannot be read.
+  virtual std::optional<bool> FileHolds(const std::string& path, std::string_view bytes) const {
+    std::optional<std::string> content = ReadFile(path, bytes.size() + 1);
+    if (!content) return std::nullopt;
+    return *content == bytes;
+  }
   // The same into a string of its own; nullopt when the file is missing or cannot be read.
   std::optional<std::string> ReadFile(const std::string& path, size_t maxBytes) const {
     std::string content;

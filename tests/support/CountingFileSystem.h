@@ -13,6 +13,11 @@ public:
     ++Reads;
     return TPosixFileSystem::ReadFileInto(path, maxBytes, content);
   }
+  // A comparison with the file's content reads it too.
+  std::optional<bool> FileHolds(const std::string& path, std::string_view bytes) const override {
+    ++Reads;
+    return TPosixFileSystem::FileHolds(path, bytes);
+  }
   void WriteFile(const std::string& path, std::string_view bytes) override {
     ++Writes;
     TPosixFileSystem::WriteFile(path, bytes);

@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 #include <cstdio>
 
 #include "base/Errors.h"
@@ -115,6 +117,27 @@ bool TPosixFileSystem::ReadFileInto(const std::string& path, size_t maxBytes,
   }
   content.resize(filled);
   return true;
+}
+
+std::optional<bool> TPosixFileSystem::FileHolds(const std::string& path,
+                                                std::string_view bytes) const {
+  TDescriptor file(::open(path.c_str(), O_RDONLY));
+  if (!file.IsOpen()) return std::nullopt;
+  struct stat info {};
+  if (::fstat(file.Get(), &info) == 0 && S_ISREG(info.st_mode) &&
+      static_cast<size_t>(info.st_size) != bytes.size())
+    return false;
+  std::vector<char> piece(ComparedPieceSize);
+  size_t compared = 0;
+  for (;;) {
+    ssize_t count = ::read(file.Get(), piece.data(), piece.size());
+    if (count < 0) return std::nullopt;
+    if (count == 0) return compared == bytes.size();
+    const size_t read = static_cast<size_t>(count);
+    if (read > bytes.size() - compared || std::memcmp(piece.data(), bytes.data() + compared, read) != 0)
+      return false;
+    compared += read;
+  }
 }
 
 void TPosixFileSystem::WriteFile(const std::string& path, std::string_view bytes) {

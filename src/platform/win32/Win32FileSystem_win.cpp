@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 #include "base/Errors.h"
 #include "base/TextUtils.h"
@@ -78,6 +80,29 @@ bool TWin32FileSystem::ReadFileInto(const std::string& path, size_t maxBytes,
   }
   content.resize(filled);
   return true;
+}
+
+std::optional<bool> TWin32FileSystem::FileHolds(const std::string& path,
+                                                std::string_view bytes) const {
+  TFileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.IsValid()) return std::nullopt;
+  DWORD sizeHigh = 0;
+  DWORD size = ::GetFileSize(file.Get(), &sizeHigh);
+  if (size == INVALID_FILE_SIZE && ::GetLastError() != NO_ERROR) return std::nullopt;
+  if (sizeHigh != 0 || size != bytes.size()) return false;
+  std::vector<char> piece(ComparedPieceSize);
+  size_t compared = 0;
+  for (;;) {
+    DWORD count = 0;
+    if (!::ReadFile(file.Get(), piece.data(), static_cast<DWORD>(piece.size()), &count, nullptr))
+      return std::nullopt;
+    if (count == 0) return compared == bytes.size();
+    if (count > bytes.size() - compared ||
+        std::memcmp(piece.data(), bytes.data() + compared, count) != 0)
+      return false;
+    compared += count;
+  }
 }
 
 void TWin32FileSystem::WriteFile(const std::string& path, std::string_view bytes) {

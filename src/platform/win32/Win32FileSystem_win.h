@@ -11,6 +11,7 @@ public:
   bool PathExists(const std::string& path) const override;
   bool IsReadOnly(const std::string& path) const override;
   bool ReadFileInto(const std::string& path, size_t maxBytes, std::string& content) const override;
+  std::optional<bool> FileHolds(const std::string& path, std::string_view bytes) const override;
   void WriteFile(const std::string& path, std::string_view bytes) override;
   void AppendToFile(const std::string& path, std::string_view bytes) override;
   bool CanReplaceInOneStep() const override;

@@ -395,5 +395,33 @@ TEST_F(IniFileTest, ASnapshotKeepsItsVersionAndAnUnchangedFileIsNotParsedAgain) 
   }
 }
 
+// The file is compared with the kept copy piece by piece: a change anywhere in it is seen,
+// also one byte in its last piece of a file larger than several pieces, and a Unicode file,
+// whose bytes never equal its text, is still not parsed again while it does not change.
+TEST_F(IniFileTest, AnUnchangedFileKeepsItsCopyAndAChangeAnywhereInItIsSeen) {
+  std::string text = "[S]\r\nK=1\r\n";
+  while (text.size() < 3 * TFileSystem::ComparedPieceSize) text += "[Filler]\r\nX=0123456789\r\n";
+  text += "[Last]\r\nL=a\r\n";
+  Folder.Write("big.ini", text);
+  TIniFile ini(PathOf("big.ini"));
+  std::shared_ptr<const TIniDocument> first = ini.Snapshot();
+  EXPECT_EQ(ini.Snapshot(), first);
+
+  text[text.size() - 3] = 'b';
+  Folder.Write("big.ini", text);
+  std::shared_ptr<const TIniDocument> second = ini.Snapshot();
+  EXPECT_NE(second, first);
+  EXPECT_EQ(second->Find("Last", "L"), "b");
+  Folder.Write("big.ini", text + "\r\n");
+  EXPECT_NE(ini.Snapshot(), second);
+
+  const char wideText[] = "\xFF\xFE[\0S\0]\0\r\0\n\0K\0=\0" "1\0";
+  Folder.Write("wide.ini", std::string(wideText, sizeof wideText - 1));
+  TIniFile wide(PathOf("wide.ini"));
+  std::shared_ptr<const TIniDocument> unicode = wide.Snapshot();
+  EXPECT_EQ(unicode->Find("S", "K"), "1");
+  EXPECT_EQ(wide.Snapshot(), unicode);
+}
+
 }  // namespace
 }  // namespace tgl::test
