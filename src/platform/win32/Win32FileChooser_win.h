@@ -1,6 +1,7 @@
 #pragma once
 // The common file dialogs of comdlg32, Explorer-style, owned by the main window once it
-// exists, or by the program's dialog that is open over it. OPENFILENAMEA is filled in its
+// exists, or by the program's dialog that is open over it. The library is loaded for each
+// dialog. OPENFILENAMEA is filled in its
 // Windows 95 size, which every later Windows takes.
 #include <windows.h>
 
