@@ -1,5 +1,5 @@
 #pragma once
-// The tooltip window that shows the hints of one frame's controls.
+// The tooltip window that shows the hints of a window's controls.
 #include <windows.h>
 
 #include <string>

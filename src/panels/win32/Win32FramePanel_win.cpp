@@ -12,16 +12,14 @@
 namespace tgl {
 namespace {
 
-// The frame's own window and the tooltip of its controls; freed after the controls. It is
-// made hidden and shown once its controls are all made.
+// The frame's own window, freed after the controls. It is made hidden and shown once its
+// controls are all made.
 class TFrameWindow : public TControlHost {
 public:
-  explicit TFrameWindow(HWND panel)
-      : Frame(panel, FrameRect(), 0, false), Tips(Frame.Handle()) {
+  explicit TFrameWindow(HWND panel) : Frame(panel, FrameRect(), 0, false) {
     MarkFillsParent(Frame.Handle());
   }
   HWND Handle() const { return Frame.Handle(); }
-  TToolTip& ToolTip() { return Tips; }
   // Shown over whatever else the panel holds, such as the notice that shows when it has no
   // frame, and over the frames of other cards, kept hidden.
   void Reveal() override {
@@ -36,7 +34,6 @@ private:
             FrameBounds.Top + FrameBounds.Height};
   }
   TPanelWindow Frame;
-  TToolTip Tips;
 };
 
 std::unique_ptr<TWin32Control> CreateControl(const TFrameComponent& component,
@@ -68,13 +65,16 @@ TWin32FramePanel::TWin32FramePanel(HWND panel) : FPanel(panel) {
 
 std::unique_ptr<TControlSet> TWin32FramePanel::Realize(const std::vector<TFrameComponent>& layout) {
   std::vector<int> parents = ParentIndexes(layout);
+  // One tooltip for every frame the panel holds: it is a window of its own (under Wine one
+  // of the display server's too), and a frame kept hidden for later needs none of its own.
+  if (!FTips) FTips.emplace(FPanel);
   auto host = std::make_unique<TFrameWindow>(FPanel);
   TFrameWindow& frame = *host;
   auto controls = std::make_unique<TControlSet>(std::move(host));
   std::vector<TWin32Control*> made;
   for (size_t index = 0; index < layout.size(); ++index) {
     TWin32Control* parent = parents[index] < 0 ? nullptr : made[static_cast<size_t>(parents[index])];
-    auto control = CreateControl(layout[index], parent, frame.Handle(), frame.ToolTip());
+    auto control = CreateControl(layout[index], parent, frame.Handle(), *FTips);
     made.push_back(control.get());
     if (layout[index].FillsParent) MarkFillsParent(control->Handle());
     controls->Add(std::move(control));
