@@ -147,7 +147,7 @@ TEST_F(GameSessionTest, ValuesThatDidNotStickAskBeforeTheGameStarts) {
   EXPECT_EQ(RunWithRestore(), TRunResult::rrCancelled);
   ASSERT_EQ(Host.Questions.size(), 1u);
   EXPECT_TRUE(Host.Questions[0].starts_with("Some settings did not reach the driver registry:\r"
-                                            "\rMode: HKEY_CURRENT_USER\\Software\\Tesmora\\Text"));
+                                            "\rMode: wanted REG_SZ "));
   EXPECT_TRUE(Host.Questions[0].ends_with("\r\rStart the game anyway?"));
   EXPECT_TRUE(Host.Started.empty());
   // Cancel put back what the write changed.
