@@ -179,6 +179,24 @@ void TMainWindow::SetStatusText(int panel, const std::string& text) {
                  reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+// Measured in the status bar's own font against panel 1 less its borders, as the bar
+// draws it.
+bool TMainWindow::StatusTextFits(const std::string& text) const {
+  RECT pane{};
+  ::SendMessageA(StatusBar, SB_GETRECT, 1, reinterpret_cast<LPARAM>(&pane));
+  int borders[3] = {};
+  ::SendMessageA(StatusBar, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
+  TScreenDc screen;
+  if (!screen.Get()) return true;
+  TSelection font(screen.Get(),
+                  reinterpret_cast<HGDIOBJ>(::SendMessageA(StatusBar, WM_GETFONT, 0, 0)));
+  SIZE extent{};
+  ::GetTextExtentPoint32A(screen.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
+  // The bar leaves a few pixels inside each side of the pane's border.
+  const int margins = 2 * borders[0] + 6;
+  return extent.cx <= pane.right - pane.left - margins;
+}
+
 void TMainWindow::SetCardItems(const TStrings& items) {
   ::SendMessageA(CardBox, CB_RESETCONTENT, 0, 0);
   for (const std::string& item : items)
@@ -264,6 +282,8 @@ void TMainWindow::SetTrayMenu(bool present) { Tray->SetMenuPresent(present); }
 void TMainWindow::SetTrayGames(const TStrings& captions, bool more) {
   Tray->SetGames(captions, more);
 }
+
+void TMainWindow::SetTrayTip(const std::string& tip) { Tray->SetTip(tip); }
 
 bool TMainWindow::IsLogoAnimating() const { return Logo->IsAnimating(); }
 
