@@ -193,6 +193,12 @@ TEST_F(MainWindowTest, AnUnknownAdapterIsListedAndShowsTheNoticeInsteadOfAPanel)
   EXPECT_EQ(cards[0].rfind("CARD 0 selected=1 ", 0), 0u) << cards[0];
   EXPECT_EQ(TextOf(WindowLine("TglNotice")),
             "Your videocard isn't supported by \\rTesmora Game Launcher");
+  EXPECT_NE(RunDriver({"tree", Form, "20000"})
+                .Output.find(" text=Supported cards: 3dfx Voodoo3, Voodoo4 and Voodoo5, ATI "
+                             "Rage Pro and Radeon, nVidia TNT and GeForce. Run still starts "
+                             "the game, without changing the driver's settings."),
+            std::string::npos)
+      << "below it, in the normal font, the cards that are supported";
   EXPECT_EQ(WindowLine("SysTabControl32"), "<none>") << "no tuning panel";
   EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
   EXPECT_EQ(WaitForExit(), 0);

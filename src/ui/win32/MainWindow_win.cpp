@@ -29,6 +29,9 @@ const char* const MainWindowProperty = "TglMainWindow";
 const COLORREF Blue = RGB(0, 0, 255);
 const COLORREF Fuchsia = RGB(255, 0, 255);
 const char* const UnsupportedCardText = "Your videocard isn't supported by \rTesmora Game Launcher";
+const char* const SupportedCardsText =
+    "Supported cards: 3dfx Voodoo3, Voodoo4 and Voodoo5, ATI Rage Pro and Radeon, nVidia "
+    "TNT and GeForce. Run still starts the game, without changing the driver's settings.";
 // The hand over a game under the mouse, from the program's resources.
 const char* const HandCursorResource = "HANDCURSOR";
 
@@ -127,8 +130,9 @@ void TMainWindow::CreateControls() {
       Window,
       Bounds(GamesPanelWidth, ToolbarPanelHeight, ClientWidth - GamesPanelWidth, panelsHeight),
       DetailsPanelId);
-  Notice = std::make_unique<TNoticeLabel>(Details->Handle(), UnsupportedCardText,
-                                          Fonts.Notice.Get(), Fuchsia);
+  Notice = std::make_unique<TNoticeLabel>(
+      Details->Handle(), TNoticeTexts{UnsupportedCardText, Fonts.Notice.Get(), Fuchsia,
+                                      SupportedCardsText, Fonts.Normal.Get()});
   FramePanel = std::make_unique<TWin32FramePanel>(Details->Handle());
 
   StatusBar = CreateChild(STATUSCLASSNAMEA, "", 0, 0, ClientHeight - StatusBarHeight,
