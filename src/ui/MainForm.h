@@ -81,8 +81,8 @@ public:
   // Before GameListPopup opens; the silent abort cancels it.
   void GameListPopupPopup();
   void List1Click(int tag);
-  // "Export profile..." and "Import profile..." of GameListPopup: the selected game, or the
-  // Default entry's values, to a profile file; a profile file as a new game.
+  // "Export profile file..." and "Import profile file..." of GameListPopup: the selected
+  // game, or the Default entry's values, to a profile file; a profile file as a new game.
   void ExportProfile1Click();
   void ImportProfile1Click();
   void ShowApplicationClick();

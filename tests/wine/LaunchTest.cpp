@@ -18,7 +18,7 @@ namespace tgl::wine {
 namespace {
 
 const char* const Form = "TTesmoraGLxForm";
-// The game list menu's "Create desktop shortcut" (after Export and Import profile).
+// The game list menu's "Create desktop shortcut" (after Export and Import profile file).
 const char* const DesktopShortcutCommand = "212";
 const int ExitTimeout = 30;
 const std::string WineGeForceCatalogue =
@@ -186,7 +186,6 @@ TEST_F(LaunchTest, WithRestoreOnTheEarlierValuesComeBackWhenTheGameEnds) {
   EXPECT_EQ(tips.ExitCode, 0) << tips.Output;
   std::vector<std::string> lines = OutputLines(tips.Output);
   EXPECT_NE(std::find(lines.begin(), lines.end(), "TRAYTIP " + tip), lines.end()) << tips.Output;
-
 
   ::unlink((Folder.Path() + "marker.wait").c_str());
   EXPECT_EQ(Program->Wait(ExitTimeout), 0);

@@ -30,7 +30,7 @@ const char* const DownKey = "40";
 const char* const InsertKey = "45";
 const char* const DeleteKey = "46";
 const char* const F2Key = "113";
-// The game list's context menu: "Export profile..." and "Import profile...".
+// The game list's context menu: "Export profile file..." and "Import profile file...".
 const char* const ExportProfileCommand = "210";
 const char* const ImportProfileCommand = "211";
 
@@ -543,7 +543,7 @@ TEST_F(MainWindowTest, AnExportedGameComesBackWithItsValuesAfterADelete) {
   ASSERT_TRUE(WaitSelected("Arena"));
   const char* const Command = "0x111";  // WM_COMMAND
   ASSERT_EQ(RunDriver({"post", Form, Command, ExportProfileCommand, "0"}).ExitCode, 0);
-  ASSERT_EQ(RunDriver({"filedialog", "Export profile", "20000",
+  ASSERT_EQ(RunDriver({"filedialog", "Export profile file", "20000",
                        WindowsPath(Folder.Path()) + "arena.tgp"})
                 .ExitCode,
             0);
@@ -563,7 +563,7 @@ TEST_F(MainWindowTest, AnExportedGameComesBackWithItsValuesAfterADelete) {
   EXPECT_EQ(Folder.Read("Games.CFG.1"), games);
 
   ASSERT_EQ(RunDriver({"post", Form, Command, ImportProfileCommand, "0"}).ExitCode, 0);
-  ASSERT_EQ(RunDriver({"filedialog", "Import profile", "20000",
+  ASSERT_EQ(RunDriver({"filedialog", "Import profile file", "20000",
                        WindowsPath(Folder.Path()) + "arena.tgp"})
                 .ExitCode,
             0);
