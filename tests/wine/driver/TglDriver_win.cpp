@@ -540,25 +540,27 @@ private:
 
 // The tips of the tray's icons. Wine's tray gives each icon a tooltip window of its own,
 // whose one tool is the icon's window; the text is read into the tray process's memory.
+struct TTooltipSearch {
+  DWORD Process = 0;
+  std::vector<HWND> Tooltips;
+};
+
+BOOL CALLBACK CollectTooltip(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<TTooltipSearch*>(data);
+  DWORD process = 0;
+  ::GetWindowThreadProcessId(window, &process);
+  if (process == search->Process && lstrcmpiA(ClassOf(window).c_str(), TOOLTIPS_CLASSA) == 0)
+    search->Tooltips.push_back(window);
+  return TRUE;
+}
+
 std::vector<std::string> TrayTips() {
   std::vector<std::string> tips;
   HWND tray = ::FindWindowA(nullptr, "Wine System Tray");
   if (!tray) return tips;
-  struct TSearch {
-    DWORD Process = 0;
-    std::vector<HWND> Tooltips;
-  } search;
+  TTooltipSearch search;
   ::GetWindowThreadProcessId(tray, &search.Process);
-  ::EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* search = reinterpret_cast<TSearch*>(data);
-        DWORD process = 0;
-        ::GetWindowThreadProcessId(window, &process);
-        if (process == search->Process && lstrcmpiA(ClassOf(window).c_str(), TOOLTIPS_CLASSA) == 0)
-          search->Tooltips.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ::EnumWindows(&CollectTooltip, reinterpret_cast<LPARAM>(&search));
   const size_t textChars = 1024;
   TRemoteBuffer buffer(tray, sizeof(TTTOOLINFOW) + textChars * sizeof(WCHAR));
   if (!buffer.Valid()) return tips;
