@@ -30,7 +30,6 @@ TNoticeLabel::TNoticeLabel(HWND panel, const TNoticeTexts& texts) : Texts(texts)
                                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0,
                                            client.right, client.bottom, panel, nullptr,
                                            ::GetModuleHandleA(nullptr), this));
-  if (!Window.Get()) throw EError("Cannot create the notice");
   Detail = ::CreateWindowExA(0, "STATIC", texts.Detail, WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX,
                              0, 0, 0, 0, Window.Get(), nullptr, ::GetModuleHandleA(nullptr),
                              nullptr);

@@ -43,7 +43,7 @@ TEST(RunningGameTextTest, TheStatusCutsTheTitleToWhatThePaneFits) {
 
 TEST(RunningGameTextTest, ACutAtTheEndOfAWordLeavesNoSpaceBeforeTheDots) {
   auto fits = [](const std::string& text) { return text.size() <= 14; };
-  EXPECT_EQ(WithTitleCutToFit("[%s]", "Half Life Opposing Force", fits), "[Half Life...]");
+  EXPECT_EQ(WithTitleCutToFit("[", "Half Life Opposing Force", "]", fits), "[Half Life...]");
 }
 
 }  // namespace
