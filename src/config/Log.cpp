@@ -8,7 +8,10 @@
 namespace tgl {
 
 void WriteLog(std::string_view message) {
-  if (!Startup().LogEnabled) return;
+  if (Startup().LogEnabled) WriteLogAlways(message);
+}
+
+void WriteLogAlways(std::string_view message) {
   std::string line = "\r\n";
   line += message;
   Files().AppendToFile(LogFileName, line);

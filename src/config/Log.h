@@ -9,5 +9,8 @@ namespace tgl {
 inline constexpr const char* LogFileName = "TesmoraGL.Log";
 
 void WriteLog(std::string_view message);
+// The same line while the log is off as well: for the few events whose messages send the
+// user to the log.
+void WriteLogAlways(std::string_view message);
 
 }  // namespace tgl

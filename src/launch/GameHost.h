@@ -15,8 +15,9 @@ public:
   // A question with OK and Cancel and the warning icon; true for OK.
   virtual bool Confirm(const std::string& text) = 0;
   virtual void ShowMessage(const std::string& text, TMessageKind kind) = 0;
-  // The status bar's text while a game runs; the empty text gives the bar back.
-  virtual void ShowStatus(const std::string& text) = 0;
+  // The game whose settings wait to be restored, by its title, for the status bar and the
+  // tray tip; the empty title when there is none any more.
+  virtual void ShowRunningGame(const std::string& title) = 0;
   // The game that was waited for ended and its settings were put back: a window that was
   // to close after the game (OnRun "Exit", a /run without the window) may close now.
   virtual void GameEnded() = 0;

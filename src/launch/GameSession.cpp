@@ -197,7 +197,7 @@ void TGameSession::StartWaiting(const TrlProgramConfig& game,
   StartedAt = Processes.TickCount();
   FState = TGameState::gsWaiting;
   Processes.Watch(Process, !WaitName.empty());
-  Host.ShowStatus(StatusText());
+  Host.ShowRunningGame(GameTitle);
 }
 
 bool TGameSession::GameHasEnded() {
@@ -234,7 +234,7 @@ void TGameSession::RestoreWaitingGame() {
   Processes.StopWatching();
   ReleaseProcess();
   RestoreRecorded(RestoreFailedHeading);
-  Host.ShowStatus("");
+  Host.ShowRunningGame("");
 }
 
 void TGameSession::ReleaseProcess() {
@@ -270,10 +270,5 @@ std::optional<TJournalEntries> TGameSession::LoadUnfinishedRestore() {
 }
 
 void TGameSession::SaveJournal(const TJournalEntries& entries) { Journal.Save(entries); }
-
-std::string TGameSession::StatusText() const {
-  if (FState != TGameState::gsWaiting) return std::string();
-  return GameTitle + " is running; its driver settings will be restored when it ends.";
-}
 
 }  // namespace tgl

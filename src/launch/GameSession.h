@@ -95,8 +95,6 @@ public:
 
   TGameState State() const { return FState; }
   bool IsWaiting() const { return FState == TGameState::gsWaiting; }
-  // The status bar's text; empty unless a game is being waited for.
-  std::string StatusText() const;
 
 private:
   bool Settle();

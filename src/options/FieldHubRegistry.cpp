@@ -243,7 +243,7 @@ TRegistryWriteReport TFieldHub::WriteToRegistry(const TRegistryWritePlan& plan) 
     if (std::optional<TUnappliedValue> unapplied = CheckValue(*registry, plan.Values[i], outcomes[i]))
       report.Values.push_back(std::move(*unapplied));
   }
-  for (const TUnappliedValue& unapplied : report.Values) WriteLog(UnappliedValueLogLine(unapplied));
+  LogUnappliedValues(report);
   return report;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/TextUtils.h"
+#include "config/Log.h"
 #include "options/StorageEncoding.h"
 
 namespace tgl {
@@ -66,18 +67,23 @@ std::string DescribeRegistryData(const std::optional<TRegistryData>& data) {
   return TypeName(data->Type) + " " + DataText(*data);
 }
 
+std::string UnappliedValueLine(const TUnappliedValue& value) {
+  return value.Caption + ": wanted " + value.Wanted + ", found " + value.Found;
+}
+
 std::string UnappliedValuesText(const TRegistryWriteReport& report, bool askToGoOn) {
   std::string text = "Some settings did not reach the driver registry:\r";
   size_t listed = std::min(report.Values.size(), MaxListedValues);
-  for (size_t i = 0; i < listed; ++i) {
-    const TUnappliedValue& value = report.Values[i];
-    text += "\r" + value.Caption + ": " + value.Location + "\r  " + Outcome(value);
-  }
+  for (size_t i = 0; i < listed; ++i) text += "\r" + UnappliedValueLine(report.Values[i]);
   if (report.Values.size() > listed)
-    text += Format("\r\r... and %d more.",
-                   {std::to_string(report.Values.size() - listed)});
+    text += Format("\r... and %s more: see %s",
+                   {std::to_string(report.Values.size() - listed), LogFileName});
   if (askToGoOn) text += "\r\rStart the game anyway?";
   return text;
+}
+
+void LogUnappliedValues(const TRegistryWriteReport& report) {
+  for (const TUnappliedValue& value : report.Values) WriteLogAlways(UnappliedValueLogLine(value));
 }
 
 std::string UnappliedValueLogLine(const TUnappliedValue& value) {

@@ -25,12 +25,18 @@ struct TRegistryWriteReport {
   bool AllApplied() const { return Values.empty(); }
 };
 
-// The message for the user: one entry per value (the first MaxListedValues of them, then
-// how many more the log names), and with `askToGoOn` the question whether to start the
-// game anyway (OK goes on, Cancel stops).
+// The message for the user: one line per value with its caption, what was wanted and what
+// was found (the first MaxListedValues of them, then how many more the log names), and
+// with `askToGoOn` the question whether to start the game anyway (OK goes on, Cancel
+// stops). It stays small enough for its buttons to show at 640 x 480; where each value
+// lives and why it was not written are in the log's lines.
 std::string UnappliedValuesText(const TRegistryWriteReport& report, bool askToGoOn);
-inline constexpr size_t MaxListedValues = 12;
+inline constexpr size_t MaxListedValues = 8;
+std::string UnappliedValueLine(const TUnappliedValue& value);
 std::string UnappliedValueLogLine(const TUnappliedValue& value);
+// Writes a log line for every value, also while the log is off: the message sends the
+// user there for the values it leaves out.
+void LogUnappliedValues(const TRegistryWriteReport& report);
 
 // Registry data as the message shows it: REG_DWORD 1, REG_SZ "text", REG_BINARY 01 02,
 // or "no value" for nullopt.

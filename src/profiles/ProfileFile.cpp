@@ -26,10 +26,10 @@ constexpr std::string_view PathKey = "Path";
 constexpr std::string_view ParametersKey = "Parameters";
 constexpr std::string_view LineEnd = "\r\n";
 
-constexpr const char* NotAProfileText = "\"%s\" is not a game profile of Tesmora Game Launcher.";
+constexpr const char* NotAProfileText = "\"%s\" is not a profile file of Tesmora Game Launcher.";
 constexpr const char* NewerVersionText =
-    "The game profile \"%s\" was written by a newer version of Tesmora Game Launcher.";
-constexpr const char* DamagedText = "The game profile \"%s\" is damaged: %s.";
+    "The profile file \"%s\" was written by a newer version of Tesmora Game Launcher.";
+constexpr const char* DamagedText = "The profile file \"%s\" is damaged: %s.";
 constexpr const char* TitleTakenText = "Application title should be unique";
 constexpr const char* FieldNotCarriedText =
     "\"%s\" cannot be exported: its %s holds a line break or a zero byte, which a profile "
@@ -261,7 +261,7 @@ std::string TuningFileOf(std::string_view section, std::string_view profileName)
 }  // namespace
 
 std::string ProfileFileText(const TGameProfile& profile) {
-  std::string text = "; Tesmora Game Launcher game profile";
+  std::string text = "; Tesmora Game Launcher profile file";
   text.append(LineEnd).append(1, '[').append(HeaderSection).append(1, ']').append(LineEnd);
   AppendKey(text, FormatKey, std::string(FormatPrefix) + std::string(FormatVersion));
   AppendKey(text, TitleKey, profile.Title);

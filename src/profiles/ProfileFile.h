@@ -4,7 +4,7 @@
 // and parameters, then its values for every tuning definition file it has values for, under
 // section names that do not depend on the title, and a last line that shows the file whole.
 //
-//     ; Tesmora Game Launcher game profile
+//     ; Tesmora Game Launcher profile file
 //     [TesmoraGL profile]
 //     Format=TesmoraGL profile 1
 //     Title=Quake III Arena

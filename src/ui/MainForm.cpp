@@ -13,6 +13,7 @@
 #include "profiles/ProfileFile.h"
 #include "ui/MainLayout.h"
 #include "ui/MainTexts.h"
+#include "ui/RunningGameText.h"
 
 namespace tgl {
 
@@ -201,9 +202,15 @@ void TTesmoraGLxForm::ApplicationEventsHint(const std::string& hint) {
   ShowStatusBarText();
 }
 
-// The hint while there is one; otherwise what a running game's session has to say.
+// The hint while there is one; otherwise the game that is waited for, if any.
 void TTesmoraGLxForm::ShowStatusBarText() {
-  FView.SetStatusText(1, Hint.empty() ? GameStatus : Hint);
+  if (!Hint.empty() || RunningGame.empty()) {
+    FView.SetStatusText(1, Hint);
+    return;
+  }
+  FView.SetStatusText(1, RunningGameStatus(RunningGame, [this](const std::string& text) {
+                        return FView.StatusTextFits(text);
+                      }));
 }
 
 // Every trigger plays the animation once; triggers during a cycle add exactly one more.

@@ -81,8 +81,8 @@ public:
   // Before GameListPopup opens; the silent abort cancels it.
   void GameListPopupPopup();
   void List1Click(int tag);
-  // "Export profile..." and "Import profile..." of GameListPopup: the selected game, or the
-  // Default entry's values, to a profile file; a profile file as a new game.
+  // "Export profile file..." and "Import profile file..." of GameListPopup: the selected
+  // game, or the Default entry's values, to a profile file; a profile file as a new game.
   void ExportProfile1Click();
   void ImportProfile1Click();
   void ShowApplicationClick();
@@ -180,7 +180,7 @@ private:
   // processes and the wait are the view's TGameProcesses).
   bool Confirm(const std::string& text) override;
   void ShowMessage(const std::string& text, TMessageKind kind) override;
-  void ShowStatus(const std::string& text) override;
+  void ShowRunningGame(const std::string& title) override;
   void GameEnded() override;
 
   TListViewControl& GamesList() const { return FView.GamesList(); }
@@ -234,10 +234,10 @@ private:
   bool StartedForLaunch = false;
   int FExitCode = 0;
   TAfterGame AfterGame = TAfterGame::agNothing;
-  // The hint under the mouse, and the text of the game waited for: the status bar shows
+  // The hint under the mouse, and the title of the game waited for: the status bar shows
   // the hint while there is one.
   std::string Hint;
-  std::string GameStatus;
+  std::string RunningGame;
   // The titles of the games the tray menu lists, in its order.
   TStrings TrayGameNames;
   bool StartHidden = false;

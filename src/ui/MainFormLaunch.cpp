@@ -11,6 +11,7 @@
 #include "platform/Platform.h"
 #include "ui/MainForm.h"
 #include "ui/MainTexts.h"
+#include "ui/RunningGameText.h"
 
 namespace tgl {
 namespace {
@@ -155,9 +156,11 @@ void TTesmoraGLxForm::ShowMessage(const std::string& text, TMessageKind kind) {
   Messages().ShowMessage(text, kind);
 }
 
-void TTesmoraGLxForm::ShowStatus(const std::string& text) {
-  GameStatus = text;
+// A game played with the window hidden is still in sight in the tray tip.
+void TTesmoraGLxForm::ShowRunningGame(const std::string& title) {
+  RunningGame = title;
   ShowStatusBarText();
+  FView.SetTrayTip(title.empty() ? std::string(ProgramTitle) : RunningGameTip(title));
 }
 
 void TTesmoraGLxForm::GameEnded() {

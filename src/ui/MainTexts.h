@@ -24,15 +24,16 @@ inline constexpr const char* IncompleteStartText =
 inline constexpr const char* GamesFileUnreadableText =
     "%s cannot be read.\rIt is kept as it is, and nothing is saved to it while it cannot be read.";
 
-// The profile files of GameListPopup's "Export profile..." and "Import profile...".
-inline constexpr const char* ExportProfileCaption = "E&xport profile...";
-inline constexpr const char* ImportProfileCaption = "&Import profile...";
+// The profile files (.tgp) of GameListPopup's "Export profile file..." and "Import profile
+// file...". "Profile file" is the file's one name: a game of the list is a game.
+inline constexpr const char* ExportProfileCaption = "E&xport profile file...";
+inline constexpr const char* ImportProfileCaption = "&Import profile file...";
 inline constexpr const char* ExportProfileHint = "Save the game's settings to a profile file";
 inline constexpr const char* ImportProfileHint = "Add a game from a profile file";
-inline constexpr const char* ExportProfileTitle = "Export profile";
-inline constexpr const char* ImportProfileTitle = "Import profile";
+inline constexpr const char* ExportProfileTitle = "Export profile file";
+inline constexpr const char* ImportProfileTitle = "Import profile file";
 inline constexpr const char* ProfileFileFilter =
-    "Tesmora Game Launcher profile (*.tgp)|*.tgp|All files (*.*)|*.*";
+    "Tesmora Game Launcher profile files (*.tgp)|*.tgp|All files (*.*)|*.*";
 inline constexpr const char* ValuesLeftOutText =
     "The profile file was written without these values, which a profile file cannot "
     "carry:\r%s";

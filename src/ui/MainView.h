@@ -34,6 +34,8 @@ public:
   virtual void SetCaption(const std::string& caption) = 0;
   virtual void SetGameTitle(const std::string& title) = 0;
   virtual void SetStatusText(int panel, const std::string& text) = 0;
+  // Whether the text shows whole in panel 1 of the status bar.
+  virtual bool StatusTextFits(const std::string& text) const = 0;
 
   // DevicesCombo: its entries, the selected one (-1 for none) and its drop-down rows.
   virtual void SetCardItems(const TStrings& items) = 0;
@@ -75,6 +77,8 @@ public:
   // "More..." after them when `more`. Choosing one raises TrayGameClick with its position,
   // "More..." ShowApplicationClick.
   virtual void SetTrayGames(const TStrings& captions, bool more) = 0;
+  // The tip of the tray icon: the program title, or what it has to say meanwhile.
+  virtual void SetTrayTip(const std::string& tip) = 0;
   // GIFLogoImage: the view raises GIFLogoImageWrapAnimation at the end of each cycle of
   // its animation; Start plays on from there (it may have stopped by itself), Stop stops.
   virtual bool IsLogoAnimating() const = 0;

@@ -60,6 +60,10 @@ public:
   void SetCaption(const std::string& caption) override { Caption = caption; }
   void SetGameTitle(const std::string& title) override { GameTitle = title; }
   void SetStatusText(int panel, const std::string& text) override { StatusTexts.at(panel) = text; }
+  // As a pane of StatusPaneChars characters would show it.
+  bool StatusTextFits(const std::string& text) const override {
+    return text.size() <= StatusPaneChars;
+  }
 
   void SetCardItems(const TStrings& items) override {
     CardItems = items;
@@ -94,6 +98,7 @@ public:
   void TerminateApplication() override { Terminated = true; }
 
   void SetTrayMenu(bool present) override { TrayMenu = present; }
+  void SetTrayTip(const std::string& tip) override { TrayTip = tip; }
   void SetTrayGames(const TStrings& captions, bool more) override {
     TrayGames = captions;
     TrayMore = more;
@@ -125,6 +130,8 @@ public:
   std::string Caption;
   std::string GameTitle;
   std::array<std::string, 2> StatusTexts;
+  size_t StatusPaneChars = 80;
+  std::string TrayTip = "Tesmora Game Launcher";
   TStrings CardItems;
   int CardIndexShown = -1;
   int CardDropDownRows = 8;

@@ -21,14 +21,14 @@ const char* const WmCommand = "0x111";
 const char* const NewCommand = "100";
 const char* const EditCommand = "104";
 const char* const OptionsCommand = "107";
-// The game list's context menu: "Export profile..." and "Import profile...".
+// The game list's context menu: "Export profile file..." and "Import profile file...".
 const char* const ExportProfileCommand = "210";
 const char* const ImportProfileCommand = "211";
 const char* const F1Key = "112";
 const char* const NewCaption = "New program properties";
 const char* const EditCaption = "Program properties";
 const char* const OptionsCaption = "Options";
-const char* const ImportCaption = "Import profile";
+const char* const ImportCaption = "Import profile file";
 const char* const RunKey = "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 const std::string WineGeForceCatalogue =
@@ -227,7 +227,7 @@ TEST_F(DialogsTest, AnImportedTitleThatIsTakenIsAskedForAgainInTheGameProperties
   ASSERT_TRUE(WaitSelected("Quake"));
   const std::string file = WindowsPath(Folder.Path()) + "quake.tgp";
   Command(ExportProfileCommand);
-  ASSERT_EQ(RunDriver({"filedialog", "Export profile", "20000", file}).ExitCode, 0);
+  ASSERT_EQ(RunDriver({"filedialog", "Export profile file", "20000", file}).ExitCode, 0);
   std::string exported;
   for (int attempt = 0; attempt < 100 && exported.find("[End]") == std::string::npos; ++attempt) {
     std::this_thread::sleep_for(std::chrono::milliseconds(100));

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <thread>
@@ -17,7 +18,7 @@ namespace tgl::wine {
 namespace {
 
 const char* const Form = "TTesmoraGLxForm";
-// The game list menu's "Create desktop shortcut" (after Export and Import profile).
+// The game list menu's "Create desktop shortcut" (after Export and Import profile file).
 const char* const DesktopShortcutCommand = "212";
 const int ExitTimeout = 30;
 const std::string WineGeForceCatalogue =
@@ -179,6 +180,12 @@ TEST_F(LaunchTest, WithRestoreOnTheEarlierValuesComeBackWhenTheGameEnds) {
   EXPECT_TRUE(Folder.Exists("TesmoraGL.Restore"));
   EXPECT_EQ(Program->Wait(1), std::nullopt) << "it waits for the game";
   EXPECT_EQ(RunDriver({"shown", Form, "1000"}).ExitCode, 2) << "without a window";
+  // Out of sight, the game is still named where the program is: in its tray tip.
+  const std::string tip = "Running Marker Game: settings will be restored";
+  TRunResult tips = RunDriver({"traytip", "20000", tip});
+  EXPECT_EQ(tips.ExitCode, 0) << tips.Output;
+  std::vector<std::string> lines = OutputLines(tips.Output);
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "TRAYTIP " + tip), lines.end()) << tips.Output;
 
   ::unlink((Folder.Path() + "marker.wait").c_str());
   EXPECT_EQ(Program->Wait(ExitTimeout), 0);

@@ -30,7 +30,7 @@ const char* const DownKey = "40";
 const char* const InsertKey = "45";
 const char* const DeleteKey = "46";
 const char* const F2Key = "113";
-// The game list's context menu: "Export profile..." and "Import profile...".
+// The game list's context menu: "Export profile file..." and "Import profile file...".
 const char* const ExportProfileCommand = "210";
 const char* const ImportProfileCommand = "211";
 
@@ -193,6 +193,12 @@ TEST_F(MainWindowTest, AnUnknownAdapterIsListedAndShowsTheNoticeInsteadOfAPanel)
   EXPECT_EQ(cards[0].rfind("CARD 0 selected=1 ", 0), 0u) << cards[0];
   EXPECT_EQ(TextOf(WindowLine("TglNotice")),
             "Your videocard isn't supported by \\rTesmora Game Launcher");
+  EXPECT_NE(RunDriver({"tree", Form, "20000"})
+                .Output.find(" text=Supported cards: 3dfx Voodoo3, Voodoo4 and Voodoo5, ATI "
+                             "Rage Pro and Radeon, nVidia TNT and GeForce. Run still starts "
+                             "the game, without changing the driver's settings."),
+            std::string::npos)
+      << "below it, in the normal font, the cards that are supported";
   EXPECT_EQ(WindowLine("SysTabControl32"), "<none>") << "no tuning panel";
   EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
   EXPECT_EQ(WaitForExit(), 0);
@@ -460,8 +466,7 @@ TEST_F(RunTest, ValuesTheRegistryRefusesAreAskedAboutAndCancelStartsNothing) {
   ASSERT_EQ(RunDriver({"button", Form, RunCommand}).ExitCode, 0);
   std::string text = Answer("cancel");
   EXPECT_EQ(text.rfind("Some settings did not reach the driver registry:\\r", 0), 0u) << text;
-  EXPECT_NE(text.find("\\rAntialiasing Quality: HKEY_LOCAL_MACHINE\\"), std::string::npos) << text;
-  EXPECT_NE(text.find("\\NVidia\\OpenGL\\FSAAQuality\\r  wanted REG_DWORD 2, not written"),
+  EXPECT_NE(text.find("\\rAntialiasing Quality: wanted REG_DWORD 2, found no value\\r"),
             std::string::npos)
       << text;
   EXPECT_TRUE(text.ends_with("\\r\\rStart the game anyway?")) << text;
@@ -473,6 +478,52 @@ TEST_F(RunTest, ValuesTheRegistryRefusesAreAskedAboutAndCancelStartsNothing) {
   EXPECT_EQ(Answer("ok").rfind("Some settings did not reach the driver registry:", 0), 0u);
   EXPECT_NE(WaitForMarker(), "") << "OK starts the game anyway";
   EXPECT_FALSE(Folder.Exists("cancelled/marker.txt")) << "Cancel started the game";
+  EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
+  EXPECT_EQ(WaitForExit(), 0);
+}
+
+// Twenty refused values: the message lists eight, a line each, and sends the user to the
+// log, which names all twenty although it is off. A tuning definition in the program
+// folder puts twenty options of no control into the refused key.
+TEST_F(RunTest, OfTwentyRefusedValuesTheMessageListsEightAndTheLogAll) {
+  ASSERT_NE(OpenGLKey, "<no adapter>");
+  std::string definition = "[%Common9x%]\r\nStoreAs=DWord\r\n";
+  for (int i = 1; i <= 20; ++i)
+    definition += "[Extra " + std::to_string(i) + "]\r\nCaption=Extra setting " +
+                  std::to_string(i) + "\r\nKey=NVidia\\OpenGL\\Extra" + std::to_string(i) +
+                  "\r\nType=Switch\r\nControl=Check\r\nDefault=1\r\n";
+  Folder.Write("GeForce.CFG", definition);
+  Folder.Write("denyregistrywrites.exe", ReadBytes(ExeDir() + "/denyregistrywrites.exe"));
+  StartShown();
+  const std::string key = OpenGLKey.substr(std::string("HKLM\\").size());
+  struct TAllowAgain {
+    std::string Key, Folder;
+    ~TAllowAgain() {
+      RunWine(Folder + "denyregistrywrites.exe", {Key, "/undo"}, Folder, 60);
+      RunReg({"delete", "HKLM\\" + Key, "/f"});
+    }
+  } allowAgain{key, Folder.Path()};
+  TRunResult deny = RunWine(Folder.Path() + "denyregistrywrites.exe", {key}, Folder.Path(), 60);
+  ASSERT_EQ(deny.ExitCode, 0) << deny.Output;
+
+  // Apply on the Default entry, which is selected at start.
+  ASSERT_EQ(RunDriver({"button", Form, RunCommand}).ExitCode, 0);
+  std::string text = Answer("ok");
+  auto count = [](const std::string& in, const std::string& part) {
+    int found = 0;
+    for (size_t at = in.find(part); at != std::string::npos; at = in.find(part, at + 1)) ++found;
+    return found;
+  };
+  EXPECT_EQ(count(text, ": wanted REG_DWORD 1, found no value"), 8) << text;
+  EXPECT_NE(text.find("\\rExtra setting 1: wanted REG_DWORD 1, found no value\\r"),
+            std::string::npos)
+      << text;
+  EXPECT_TRUE(text.ends_with("\\r... and 12 more: see TesmoraGL.Log")) << text;
+  std::string log = Folder.Exists("TesmoraGL.Log") ? Folder.Read("TesmoraGL.Log") : "";
+  EXPECT_EQ(count(log, "Setting not applied: Extra setting "), 20) << log;
+  EXPECT_NE(log.find("Setting not applied: Extra setting 20: HKEY_LOCAL_MACHINE\\"),
+            std::string::npos)
+      << log;
   EXPECT_EQ(RunDriver({"close", Form}).ExitCode, 0);
   EXPECT_EQ(WaitForExit(), 0);
 }
@@ -492,7 +543,7 @@ TEST_F(MainWindowTest, AnExportedGameComesBackWithItsValuesAfterADelete) {
   ASSERT_TRUE(WaitSelected("Arena"));
   const char* const Command = "0x111";  // WM_COMMAND
   ASSERT_EQ(RunDriver({"post", Form, Command, ExportProfileCommand, "0"}).ExitCode, 0);
-  ASSERT_EQ(RunDriver({"filedialog", "Export profile", "20000",
+  ASSERT_EQ(RunDriver({"filedialog", "Export profile file", "20000",
                        WindowsPath(Folder.Path()) + "arena.tgp"})
                 .ExitCode,
             0);
@@ -512,7 +563,7 @@ TEST_F(MainWindowTest, AnExportedGameComesBackWithItsValuesAfterADelete) {
   EXPECT_EQ(Folder.Read("Games.CFG.1"), games);
 
   ASSERT_EQ(RunDriver({"post", Form, Command, ImportProfileCommand, "0"}).ExitCode, 0);
-  ASSERT_EQ(RunDriver({"filedialog", "Import profile", "20000",
+  ASSERT_EQ(RunDriver({"filedialog", "Import profile file", "20000",
                        WindowsPath(Folder.Path()) + "arena.tgp"})
                 .ExitCode,
             0);

@@ -1,7 +1,7 @@
 #pragma once
 // GameListPopup, the game list's context menu: Run (the default item), New, "Edit...",
-// Delete, "Export profile...", "Import profile...", "Create desktop shortcut", and "Show as"
-// with the radio items "Large icons" (Tag 0) and "List" (Tag 2). Each item has a mnemonic,
+// Delete, "Export profile file...", "Import profile file...", "Create desktop shortcut",
+// and "Show as" with the radio items "Large icons" (Tag 0) and "List" (Tag 2). Each item has a mnemonic,
 // and the action items show the game list's key for them. The action items send their
 // actions' commands, the other items theirs, the view-style items ViewStyleCommand + Tag.
 // With images on, the action items show their actions' images: they are then drawn by the

@@ -41,6 +41,7 @@ public:
   void SetShowImages(bool show);
   // The games listed above "Show Game Launcher"; "More..." after them when `more`.
   void SetGames(const TStrings& captions, bool more);
+  void SetTip(const std::string& tip) { Icons->SetTip(tip); }
 
 private:
   int ItemOf(TMainAction action) const;

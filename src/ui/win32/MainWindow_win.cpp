@@ -29,6 +29,9 @@ const char* const MainWindowProperty = "TglMainWindow";
 const COLORREF Blue = RGB(0, 0, 255);
 const COLORREF Fuchsia = RGB(255, 0, 255);
 const char* const UnsupportedCardText = "Your videocard isn't supported by \rTesmora Game Launcher";
+const char* const SupportedCardsText =
+    "Supported cards: 3dfx Voodoo3, Voodoo4 and Voodoo5, ATI Rage Pro and Radeon, nVidia "
+    "TNT and GeForce. Run still starts the game, without changing the driver's settings.";
 // The hand over a game under the mouse, from the program's resources.
 const char* const HandCursorResource = "HANDCURSOR";
 
@@ -127,8 +130,9 @@ void TMainWindow::CreateControls() {
       Window,
       Bounds(GamesPanelWidth, ToolbarPanelHeight, ClientWidth - GamesPanelWidth, panelsHeight),
       DetailsPanelId);
-  Notice = std::make_unique<TNoticeLabel>(Details->Handle(), UnsupportedCardText,
-                                          Fonts.Notice.Get(), Fuchsia);
+  Notice = std::make_unique<TNoticeLabel>(
+      Details->Handle(), TNoticeTexts{UnsupportedCardText, Fonts.Notice.Get(), Fuchsia,
+                                      SupportedCardsText, Fonts.Normal.Get()});
   FramePanel = std::make_unique<TWin32FramePanel>(Details->Handle());
 
   StatusBar = CreateChild(STATUSCLASSNAMEA, "", 0, 0, ClientHeight - StatusBarHeight,
@@ -177,6 +181,24 @@ void TMainWindow::SetGameTitle(const std::string& title) {
 void TMainWindow::SetStatusText(int panel, const std::string& text) {
   ::SendMessageA(StatusBar, SB_SETTEXTA, static_cast<WPARAM>(panel),
                  reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// Measured in the status bar's own font against panel 1 less its borders, as the bar
+// draws it.
+bool TMainWindow::StatusTextFits(const std::string& text) const {
+  RECT pane{};
+  ::SendMessageA(StatusBar, SB_GETRECT, 1, reinterpret_cast<LPARAM>(&pane));
+  int borders[3] = {};
+  ::SendMessageA(StatusBar, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
+  TScreenDc screen;
+  if (!screen.Get()) return true;
+  TSelection font(screen.Get(),
+                  reinterpret_cast<HGDIOBJ>(::SendMessageA(StatusBar, WM_GETFONT, 0, 0)));
+  SIZE extent{};
+  ::GetTextExtentPoint32A(screen.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
+  // The bar leaves a few pixels inside each side of the pane's border.
+  const int margins = 2 * borders[0] + 6;
+  return extent.cx <= pane.right - pane.left - margins;
 }
 
 void TMainWindow::SetCardItems(const TStrings& items) {
@@ -264,6 +286,8 @@ void TMainWindow::SetTrayMenu(bool present) { Tray->SetMenuPresent(present); }
 void TMainWindow::SetTrayGames(const TStrings& captions, bool more) {
   Tray->SetGames(captions, more);
 }
+
+void TMainWindow::SetTrayTip(const std::string& tip) { Tray->SetTip(tip); }
 
 bool TMainWindow::IsLogoAnimating() const { return Logo->IsAnimating(); }
 

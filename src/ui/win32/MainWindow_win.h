@@ -51,6 +51,7 @@ public:
   void SetCaption(const std::string& caption) override;
   void SetGameTitle(const std::string& title) override;
   void SetStatusText(int panel, const std::string& text) override;
+  bool StatusTextFits(const std::string& text) const override;
   void SetCardItems(const TStrings& items) override;
   int CardIndex() const override;
   void SetCardIndex(int index) override;
@@ -78,6 +79,7 @@ public:
   std::unique_ptr<TGamePropView> CreateGamePropView() override;
   std::unique_ptr<TOptionsView> CreateOptionsView() override;
   void SetTrayGames(const TStrings& captions, bool more) override;
+  void SetTrayTip(const std::string& tip) override;
   TGameProcesses& GameProcesses() override { return *Processes; }
 
 private:

@@ -68,7 +68,7 @@ TEST_F(GameSessionTest, WhenTheGameEndsEveryValueIsPutBackAndTheJournalGoes) {
   EXPECT_TRUE(Host.Watching);
   EXPECT_EQ(Host.WatchedProcess, TProcessToken(1));
   EXPECT_FALSE(Host.Polling);
-  EXPECT_EQ(Host.Status, "Quake is running; its driver settings will be restored when it ends.");
+  EXPECT_EQ(Host.RunningGame, "Quake");
   EXPECT_TRUE(Folder.Exists(JournalName));
 
   Session.Poll();  // a poll while the game runs changes nothing
@@ -82,7 +82,7 @@ TEST_F(GameSessionTest, WhenTheGameEndsEveryValueIsPutBackAndTheJournalGoes) {
   EXPECT_FALSE(Folder.Exists(JournalName));
   EXPECT_FALSE(Host.Watching);
   EXPECT_EQ(Host.Released, (std::vector<TProcessToken>{1}));
-  EXPECT_EQ(Host.Status, "");
+  EXPECT_EQ(Host.RunningGame, "");
   EXPECT_EQ(Host.GamesEnded, 1);
   EXPECT_TRUE(Host.Shown.empty());
 }
@@ -147,7 +147,7 @@ TEST_F(GameSessionTest, ValuesThatDidNotStickAskBeforeTheGameStarts) {
   EXPECT_EQ(RunWithRestore(), TRunResult::rrCancelled);
   ASSERT_EQ(Host.Questions.size(), 1u);
   EXPECT_TRUE(Host.Questions[0].starts_with("Some settings did not reach the driver registry:\r"
-                                            "\rMode: HKEY_CURRENT_USER\\Software\\Tesmora\\Text"));
+                                            "\rMode: wanted REG_SZ "));
   EXPECT_TRUE(Host.Questions[0].ends_with("\r\rStart the game anyway?"));
   EXPECT_TRUE(Host.Started.empty());
   // Cancel put back what the write changed.

@@ -54,7 +54,7 @@ public:
   void ShowMessage(const std::string& text, TMessageKind kind) override {
     Shown.push_back({text, kind});
   }
-  void ShowStatus(const std::string& text) override { Status = text; }
+  void ShowRunningGame(const std::string& title) override { RunningGame = title; }
   void GameEnded() override { ++GamesEnded; }
 
   // Ends the process the last start gave.
@@ -77,7 +77,7 @@ public:
   std::deque<bool> Answers;
   std::vector<std::string> Questions;
   std::vector<TShownMessage> Shown;
-  std::string Status;
+  std::string RunningGame;
   int GamesEnded = 0;
   // Runs inside a question, as the message loop of a modal box may.
   std::function<void()> WhileAsking;

@@ -94,10 +94,9 @@ TEST_F(RegistryReadBackTest, ValuesChangedOrRefusedBehindTheProgramsBackAreRepor
 
   EXPECT_EQ(UnappliedValuesText(report, true),
             "Some settings did not reach the driver registry:\r"
-            "\rAntialiasing: " + TesmoraValue + "Number\r  wanted REG_DWORD 1, found REG_SZ \"1\""
-            "\rMode: " + TesmoraValue + "Text\r  wanted REG_SZ \"one\", found REG_SZ \"two\""
-            "\rLOD bias: " + TesmoraValue + "Bytes\r  wanted REG_BINARY 02 00 00 00, not written "
-            "(the registry refused it); found REG_BINARY 09 00 00 00"
+            "\rAntialiasing: wanted REG_DWORD 1, found REG_SZ \"1\""
+            "\rMode: wanted REG_SZ \"one\", found REG_SZ \"two\""
+            "\rLOD bias: wanted REG_BINARY 02 00 00 00, found REG_BINARY 09 00 00 00"
             "\r\rStart the game anyway?");
   EXPECT_EQ(Log(), LogLines({"Registry exception while writing: Key: \"\\Software\\Tesmora \\ Bytes\"",
                              UnappliedValueLogLine(report.Values[0]),
@@ -106,6 +105,10 @@ TEST_F(RegistryReadBackTest, ValuesChangedOrRefusedBehindTheProgramsBackAreRepor
   EXPECT_EQ(UnappliedValueLogLine(report.Values[0]),
             "Setting not applied: Antialiasing: " + TesmoraValue +
                 "Number: wanted REG_DWORD 1, found REG_SZ \"1\"");
+  EXPECT_EQ(UnappliedValueLogLine(report.Values[2]),
+            "Setting not applied: LOD bias: " + TesmoraValue +
+                "Bytes: wanted REG_BINARY 02 00 00 00, not written (the registry refused it); "
+                "found REG_BINARY 09 00 00 00");
 }
 
 // What counts is what the value holds afterwards: a refused write of the data it already
@@ -145,15 +148,43 @@ TEST_F(RegistryReadBackTest, AValueTwoOptionsShareMustHoldWhatTheLastOneWrote) {
   EXPECT_EQ(StoredInteger(HKCU, TesmoraKey, "Shared"), 2u);
 }
 
-TEST_F(RegistryReadBackTest, TheMessageListsAFewValuesAndCountsTheRest) {
-  TRegistryWriteReport report;
-  for (size_t i = 0; i < MaxListedValues + 3; ++i)
-    report.Values.push_back({"Option " + std::to_string(i), "HKEY_CURRENT_USER\\V", "REG_DWORD 1",
-                             "no value", ""});
-  std::string text = UnappliedValuesText(report, false);
-  EXPECT_NE(text.find("Option " + std::to_string(MaxListedValues - 1) + ":"), std::string::npos);
-  EXPECT_EQ(text.find("Option " + std::to_string(MaxListedValues) + ":"), std::string::npos);
-  EXPECT_TRUE(text.ends_with("\r\r... and 3 more.")) << text;
+// The message fits a 640 x 480 screen: a line for each of the first few values, then the
+// count of the others, which the log names whether it is on or not.
+TEST_F(RegistryReadBackTest, TheMessageListsAFewValuesAndSendsTheRestToTheLog) {
+  struct Case {
+    size_t Values;
+    size_t Lines;
+    const char* More;
+  } cases[] = {{1, 1, nullptr},
+               {MaxListedValues, MaxListedValues, nullptr},
+               {MaxListedValues + 1, MaxListedValues, "\r... and 1 more: see TesmoraGL.Log"},
+               {20, MaxListedValues, "\r... and 12 more: see TesmoraGL.Log"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Values);
+    TRegistryWriteReport report;
+    for (size_t i = 0; i < c.Values; ++i)
+      report.Values.push_back({"Option " + std::to_string(i), "HKEY_CURRENT_USER\\V",
+                               "REG_DWORD 1", "no value", "the key cannot be opened"});
+    std::string text = UnappliedValuesText(report, false);
+    size_t lines = 0;
+    for (size_t at = text.find(": wanted "); at != std::string::npos;
+         at = text.find(": wanted ", at + 1))
+      ++lines;
+    EXPECT_EQ(lines, c.Lines) << text;
+    EXPECT_NE(text.find("\rOption 0: wanted REG_DWORD 1, found no value"), std::string::npos);
+    EXPECT_EQ(text.find("HKEY_"), std::string::npos) << "no key paths in the message";
+    EXPECT_EQ(text.ends_with(c.More ? c.More : "found no value"), true) << text;
+
+    Startup().LogEnabled = false;
+    LogUnappliedValues(report);
+    std::string log = Log();
+    size_t logged = 0;
+    for (size_t at = log.find("Setting not applied: "); at != std::string::npos;
+         at = log.find("Setting not applied: ", at + 1))
+      ++logged;
+    EXPECT_EQ(logged, c.Values) << "the log names every value, also while it is off";
+    ClearLog();
+  }
 }
 
 TEST(DescribeRegistryDataTest, ShowsEachTypeAsTheUserKnowsIt) {

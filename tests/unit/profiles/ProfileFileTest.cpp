@@ -44,7 +44,7 @@ TEST_F(ProfileFileTest, TheFileNamesTheProgramTheGameAndItsValuesPerTuningFile) 
   TrlPrograms programs;
   ExportProfile(Named(programs, "Arena"), ExportFile());
   EXPECT_EQ(ReadBytes(ExportFile()),
-            "; Tesmora Game Launcher game profile\r\n"
+            "; Tesmora Game Launcher profile file\r\n"
             "[TesmoraGL profile]\r\n"
             "Format=TesmoraGL profile 1\r\n"
             "Title=Arena\r\n"
@@ -249,13 +249,13 @@ TEST_F(ProfileFileTest, AFileCutAnywhereIsRefusedWhole) {
     EXPECT_NE(RefusalOf(text.substr(0, length)), "read") << length;
   EXPECT_EQ(RefusalOf(text.substr(0, text.size() - 2)), "read");
   EXPECT_EQ(RefusalOf(text.substr(0, text.size() / 2)),
-            "The game profile \"C:\\Profiles\\x.tgp\" is damaged: it ends before its last line.");
+            "The profile file \"C:\\Profiles\\x.tgp\" is damaged: it ends before its last line.");
 }
 
 TEST_F(ProfileFileTest, FilesThatAreNotProfilesOrAreDamagedAreRefusedWithTheirReason) {
   const std::string head = "[TesmoraGL profile]\r\nFormat=TesmoraGL profile 1\r\n";
-  const std::string notProfile = "\"C:\\Profiles\\x.tgp\" is not a game profile of Tesmora Game Launcher.";
-  const std::string damaged = "The game profile \"C:\\Profiles\\x.tgp\" is damaged: ";
+  const std::string notProfile = "\"C:\\Profiles\\x.tgp\" is not a profile file of Tesmora Game Launcher.";
+  const std::string damaged = "The profile file \"C:\\Profiles\\x.tgp\" is damaged: ";
   struct Case {
     std::string Text;
     std::string Refusal;
@@ -269,7 +269,7 @@ TEST_F(ProfileFileTest, FilesThatAreNotProfilesOrAreDamagedAreRefusedWithTheirRe
       {"\xEF\xBB\xBF" + head + "Title=Q\r\n[End]\r\n", notProfile},
       {std::string(MaxProfileFileSize + 1, ' '), notProfile},
       {"[TesmoraGL profile]\r\nFormat=TesmoraGL profile 2\r\nTitle=Q\r\n[End]\r\n",
-       "The game profile \"C:\\Profiles\\x.tgp\" was written by a newer version of Tesmora Game "
+       "The profile file \"C:\\Profiles\\x.tgp\" was written by a newer version of Tesmora Game "
        "Launcher."},
       {head + "Title=Q\r\nColour=red\r\n[End]\r\n", damaged + "line 4 is not understood."},
       {head + "Title=Q\r\nTitle=R\r\n[End]\r\n", damaged + "line 4 repeats a name."},

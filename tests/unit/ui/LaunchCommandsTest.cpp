@@ -122,8 +122,8 @@ TEST_F(LaunchCommands, WithRestoreOnTheProgramWaitsForTheGameAndPutsBackEveryVal
   EXPECT_EQ(DriverValue("EnableFSAA"), Dword(0));
   EXPECT_EQ(DriverValue("RenderQualityFlags"), Dword(2));
   EXPECT_FALSE(View.Terminated) << "the program lives to restore";
-  EXPECT_EQ(View.StatusTexts[1],
-            "Quake is running; its driver settings will be restored when it ends.");
+  EXPECT_EQ(View.StatusTexts[1], "Running Quake: driver settings restored when it ends");
+  EXPECT_EQ(View.TrayTip, "Running Quake: settings will be restored");
 
   Form.WatchedGameEvent();  // a poll while the game still runs changes nothing
   EXPECT_FALSE(View.Terminated);
@@ -133,6 +133,7 @@ TEST_F(LaunchCommands, WithRestoreOnTheProgramWaitsForTheGameAndPutsBackEveryVal
   EXPECT_FALSE(Folder.Exists(JournalName));
   EXPECT_FALSE(View.Processes.Watching);
   EXPECT_EQ(View.StatusTexts[1], "");
+  EXPECT_EQ(View.TrayTip, "Tesmora Game Launcher");
   EXPECT_TRUE(View.Terminated);
   EXPECT_EQ(Form.ExitCode(), 0);
   EXPECT_TRUE(Messages.TakeTexts().empty());
@@ -143,7 +144,7 @@ TEST_F(LaunchCommands, TheHintHidesTheRunningGameOnlyWhileItIsThere) {
   Create();
   ClickGame(GameIndex("Quake"));
   Form.ExecuteAction(TMainAction::maExecute);
-  const std::string running = "Quake is running; its driver settings will be restored when it ends.";
+  const std::string running = "Running Quake: driver settings restored when it ends";
   EXPECT_EQ(View.StatusTexts[1], running);
   Form.ApplicationEventsHint("Run the game");
   EXPECT_EQ(View.StatusTexts[1], "Run the game");

@@ -91,6 +91,22 @@ TEST_F(MainFormCreation, AnUnknownAdapterIsListedAndShowsNoPanelAndNoMessage) {
   EXPECT_EQ(OptionValue("GL Force Antialiasing"), "1") << "the selected game's values load";
 }
 
+// What the notice under the missing panel promises: Run still starts the game, and the
+// driver is left as it is.
+TEST_F(MainFormCreation, OnAnUnknownAdapterRunStartsTheGameAndWritesNothing) {
+  DisplayList.Devices.insert(DisplayList.Devices.begin(),
+                             DisplayAdapter("PCI\\VEN_1234&DEV_5678", "Mystery adapter"));
+  Create();
+  ClickGame(GameIndex("Quake"));
+  int stored = 0;
+  MemoryRegistry.StoreFilter = [&](TRootKey, const std::string&, const std::string&,
+                                   TRegistryData&) { return ++stored, true; };
+  Form.ExecuteAction(TMainAction::maExecute);
+  EXPECT_EQ(ShellCalls.Executed.size(), 1u);
+  EXPECT_TRUE(Messages.Shown.empty());
+  EXPECT_EQ(stored, 0);
+}
+
 TEST_F(MainFormCreation, WithoutACardTheMessageEndsTheProgram) {
   DisplayList.Devices.clear();
   Create();

@@ -29,7 +29,7 @@ TEST_F(ProfileFiles, ExportDeleteImportBringsTheGameAndItsValuesBack) {
   ExportTo("quake.tgp");
   ASSERT_EQ(FileChooser.Asked.size(), 1u);
   EXPECT_TRUE(FileChooser.Asked[0].Save);
-  EXPECT_EQ(FileChooser.Asked[0].Choice.Title, "Export profile");
+  EXPECT_EQ(FileChooser.Asked[0].Choice.Title, "Export profile file");
   EXPECT_EQ(FileChooser.Asked[0].Choice.FileName, "Quake.tgp");
   EXPECT_EQ(FileChooser.Asked[0].Choice.DefaultExtension, "tgp");
   const std::string exported = Folder.Read("quake.tgp");
@@ -46,7 +46,7 @@ TEST_F(ProfileFiles, ExportDeleteImportBringsTheGameAndItsValuesBack) {
   ImportFrom("quake.tgp");
   EXPECT_FALSE(FileChooser.Asked[1].Save);
   EXPECT_EQ(FileChooser.Asked[1].Choice.Filter,
-            "Tesmora Game Launcher profile (*.tgp)|*.tgp|All files (*.*)|*.*");
+            "Tesmora Game Launcher profile files (*.tgp)|*.tgp|All files (*.*)|*.*");
   EXPECT_EQ(View.Games.Captions(), (std::vector<std::string>{" Default ", "Arena", "Quake"}));
   EXPECT_EQ(SelectedGame(), "Quake");
   EXPECT_EQ(Form.Hub()->ProfileName(), "Quake");
@@ -86,7 +86,7 @@ TEST_F(ProfileFiles, ATitleClashAsksForAnotherTitleInTheGamePropertiesDialog) {
   EXPECT_THROW(ImportFrom("quake.tgp"), EAbort);
   EXPECT_EQ(Messages.TakeTexts(), TStrings{"Application title should be unique"});
   EXPECT_EQ(View.GameProp.DialogsShown, 1);
-  EXPECT_EQ(View.GameProp.Caption, "Import profile");
+  EXPECT_EQ(View.GameProp.Caption, "Import profile file");
   EXPECT_EQ(View.GameProp.Name, "Quake");
   EXPECT_EQ(View.GameProp.Filename, "C:\\Games\\Quake\\quake.exe");
   EXPECT_EQ(View.GameProp.Parameters, "-game ctf");
@@ -141,7 +141,7 @@ TEST_F(ProfileFiles, ATitleClashShowsAndKeepsWaitForProgram) {
 TEST_F(ProfileFiles, FilesThatAreNoProfilesAreRefusedAndChangeNothing) {
   Folder.Write("games.tgp", GamesFixture);
   Folder.Write("cut.tgp",
-               "; Tesmora Game Launcher game profile\r\n[TesmoraGL profile]\r\n"
+               "; Tesmora Game Launcher profile file\r\n[TesmoraGL profile]\r\n"
                "Format=TesmoraGL profile 1\r\nTitle=Cut\r\n[Values GeForce]\r\n");
   Folder.Write("newer.tgp",
                "[TesmoraGL profile]\r\nFormat=TesmoraGL profile 2\r\nTitle=New\r\n[End]\r\n");

@@ -65,6 +65,8 @@
 //                                          a virtual key, a letter is typed as that character
 //   tgldriver trayicons N TIMEOUT_MS       waits until Wine's notification area holds N icons:
 //                                          "TRAYICONS n" (the count at the end)
+//   tgldriver traytip TIMEOUT_MS TIP       waits until an icon there has the tip TIP; then
+//                                          "TRAYTIP t" for each icon's tip
 //   tgldriver explorerrestart CLASS        what a restart of Explorer does to the icon of
 //                                          CLASS's window: it goes, then "TaskbarCreated"
 //                                          is broadcast
@@ -78,10 +80,12 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -533,6 +537,68 @@ private:
   HANDLE Process = nullptr;
   void* Address = nullptr;
 };
+
+// The tips of the tray's icons. Wine's tray gives each icon a tooltip window of its own,
+// whose one tool is the icon's window; the text is read into the tray process's memory.
+struct TTooltipSearch {
+  DWORD Process = 0;
+  std::vector<HWND> Tooltips;
+};
+
+BOOL CALLBACK CollectTooltip(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<TTooltipSearch*>(data);
+  DWORD process = 0;
+  ::GetWindowThreadProcessId(window, &process);
+  if (process == search->Process && lstrcmpiA(ClassOf(window).c_str(), TOOLTIPS_CLASSA) == 0)
+    search->Tooltips.push_back(window);
+  return TRUE;
+}
+
+std::vector<std::string> TrayTips() {
+  std::vector<std::string> tips;
+  HWND tray = ::FindWindowA(nullptr, "Wine System Tray");
+  if (!tray) return tips;
+  TTooltipSearch search;
+  ::GetWindowThreadProcessId(tray, &search.Process);
+  ::EnumWindows(&CollectTooltip, reinterpret_cast<LPARAM>(&search));
+  const size_t textChars = 1024;
+  TRemoteBuffer buffer(tray, sizeof(TTTOOLINFOW) + textChars * sizeof(WCHAR));
+  if (!buffer.Valid()) return tips;
+  for (HWND icon = ::GetWindow(tray, GW_CHILD); icon; icon = ::GetWindow(icon, GW_HWNDNEXT)) {
+    if (!::IsWindowVisible(icon)) continue;
+    for (HWND tooltip : search.Tooltips) {
+      TTTOOLINFOW tool{};
+      tool.cbSize = sizeof tool;
+      tool.hwnd = icon;
+      tool.uId = reinterpret_cast<UINT_PTR>(icon);
+      tool.lpszText = reinterpret_cast<LPWSTR>(buffer.At(sizeof tool));
+      const WCHAR none = 0;
+      buffer.Write(&tool, sizeof tool);
+      buffer.Write(&none, sizeof none, sizeof tool);
+      ::SendMessageW(tooltip, TTM_GETTEXTW, textChars, buffer.At());
+      WCHAR wide[textChars] = {};
+      buffer.Read(wide, sizeof wide - sizeof(WCHAR), sizeof tool);
+      char text[textChars * 2] = {};
+      ::WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+      if (text[0]) {
+        tips.push_back(text);
+        break;
+      }
+    }
+  }
+  return tips;
+}
+
+// Waits until a tray icon's tip is `expected`; prints every icon's tip.
+int TrayTipCommand(DWORD timeoutMs, const std::string& expected) {
+  auto has = [&] {
+    std::vector<std::string> tips = TrayTips();
+    return std::find(tips.begin(), tips.end(), expected) != tips.end();
+  };
+  bool reached = PollFor(timeoutMs, has);
+  for (const std::string& tip : TrayTips()) std::printf("TRAYTIP %s\n", tip.c_str());
+  return reached ? 0 : 2;
+}
 
 HWND FindDialog(const char* title) {
   HWND candidate = ::FindWindowA("#32770", title);
@@ -986,6 +1052,7 @@ int main(int argc, char** argv) {
   if (command == "explorerrestart" && argc == 3) return ExplorerRestartCommand(argv[2]);
   if (command == "trayicons" && argc == 4)
     return TrayIconsCommand(std::atoi(argv[2]), std::strtoul(argv[3], nullptr, 10));
+  if (command == "traytip" && argc == 4) return TrayTipCommand(std::strtoul(argv[2], nullptr, 10), argv[3]);
   if (command == "answer" && argc == 4)
     return AnswerCommand(std::strtoul(argv[2], nullptr, 10), argv[3]);
   if (command == "items" && argc == 3) return ItemsCommand(argv[2]);
@@ -1012,6 +1079,6 @@ int main(int argc, char** argv) {
   std::fprintf(stderr,
                "usage: tgldriver msgbox|answer|window|shown|minimize|close|tree|click|key|items|select|"
                "listkey|cards|pick|switchgames|switchcards|button|startup|toplevels|post|send|ask|postkey|focus|cursor|"
-               "popupmenu|menus|menukeys|trayicons|explorerrestart|dialog|settext|dlgclick|drop|windows ...\n");
+               "popupmenu|menus|menukeys|trayicons|traytip|explorerrestart|dialog|settext|dlgclick|drop|windows ...\n");
   return 1;
 }
