@@ -290,6 +290,26 @@ protected:
     return "";
   }
 
+  // Makes the card's OpenGL key refuse writes until the returned guard goes, which also
+  // removes the key: the other tests write it. The server that enforces the DACL is the one
+  // the running program uses, so the program must be running.
+  struct TWritesDenied {
+    std::string Key, Folder;
+    ~TWritesDenied() {
+      RunWine(Folder + "denyregistrywrites.exe", {Key, "/undo"}, Folder, 60);
+      RunReg({"delete", "HKLM\\" + Key, "/f"});
+    }
+  };
+  std::unique_ptr<TWritesDenied> DenyWrites() {
+    Folder.Write("denyregistrywrites.exe", ReadBytes(ExeDir() + "/denyregistrywrites.exe"));
+    const std::string key = OpenGLKey.substr(std::string("HKLM\\").size());
+    // Made in place: a temporary's destructor would allow the writes again at once.
+    std::unique_ptr<TWritesDenied> denied(new TWritesDenied{key, Folder.Path()});
+    TRunResult deny = RunWine(Folder.Path() + "denyregistrywrites.exe", {key}, Folder.Path(), 60);
+    EXPECT_EQ(deny.ExitCode, 0) << deny.Output;
+    return denied;
+  }
+
   std::string OpenGLKey = "<no adapter>";
 };
 
@@ -441,25 +461,14 @@ TEST_F(RunTest, ValuesTheRegistryRefusesAreAskedAboutAndCancelStartsNothing) {
   ASSERT_NE(OpenGLKey, "<no adapter>");
   ASSERT_EQ(::mkdir((Folder.Path() + "cancelled").c_str(), 0755), 0);
   Folder.Write("cancelled/marker.exe", ReadBytes(ExeDir() + "/marker.exe"));
-  Folder.Write("denyregistrywrites.exe", ReadBytes(ExeDir() + "/denyregistrywrites.exe"));
   const std::string folder = WindowsPath(Folder.Path());
   Folder.Write("Games.CFG", "[Cancelled]\r\nPath=" + folder + "cancelled\\marker.exe\r\n"
                             "[%Cancelled_GeForce%]\r\nGL Antialiasing Quality=2\r\n"
                             "[Marker]\r\nPath=" + folder + "marker.exe\r\n"
                             "[%Marker_GeForce%]\r\nGL Antialiasing Quality=2\r\n");
   StartShown();
-  // The server that enforces the DACL is the one the running program uses. The DACL goes
-  // however the test ends: the other tests write this key.
-  const std::string key = OpenGLKey.substr(std::string("HKLM\\").size());
-  struct TAllowAgain {
-    std::string Key, Folder;
-    ~TAllowAgain() {
-      RunWine(Folder + "denyregistrywrites.exe", {Key, "/undo"}, Folder, 60);
-      RunReg({"delete", "HKLM\\" + Key, "/f"});
-    }
-  } allowAgain{key, Folder.Path()};
-  TRunResult deny = RunWine(Folder.Path() + "denyregistrywrites.exe", {key}, Folder.Path(), 60);
-  ASSERT_EQ(deny.ExitCode, 0) << deny.Output;
+  auto denied = DenyWrites();
+  ASSERT_FALSE(HasFailure());
 
   Select("Cancelled");
   ASSERT_TRUE(WaitSelected("Cancelled"));
@@ -493,18 +502,9 @@ TEST_F(RunTest, OfTwentyRefusedValuesTheMessageListsEightAndTheLogAll) {
                   std::to_string(i) + "\r\nKey=NVidia\\OpenGL\\Extra" + std::to_string(i) +
                   "\r\nType=Switch\r\nControl=Check\r\nDefault=1\r\n";
   Folder.Write("GeForce.CFG", definition);
-  Folder.Write("denyregistrywrites.exe", ReadBytes(ExeDir() + "/denyregistrywrites.exe"));
   StartShown();
-  const std::string key = OpenGLKey.substr(std::string("HKLM\\").size());
-  struct TAllowAgain {
-    std::string Key, Folder;
-    ~TAllowAgain() {
-      RunWine(Folder + "denyregistrywrites.exe", {Key, "/undo"}, Folder, 60);
-      RunReg({"delete", "HKLM\\" + Key, "/f"});
-    }
-  } allowAgain{key, Folder.Path()};
-  TRunResult deny = RunWine(Folder.Path() + "denyregistrywrites.exe", {key}, Folder.Path(), 60);
-  ASSERT_EQ(deny.ExitCode, 0) << deny.Output;
+  auto denied = DenyWrites();
+  ASSERT_FALSE(HasFailure());
 
   // Apply on the Default entry, which is selected at start.
   ASSERT_EQ(RunDriver({"button", Form, RunCommand}).ExitCode, 0);
