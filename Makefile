@@ -21,7 +21,7 @@ RUN_PREFIX = $(CURDIR)/build/wineprefix-run-$(TARGET)
 DEMO_FOLDER = $(CURDIR)/build/demo-$(TARGET)
 XVFB := xvfb-run -a -s "-screen 0 1024x768x24"
 
-.PHONY: run test bench bench-wine bench-wine-run dist deps start check native win64 win32 clean
+.PHONY: run test bench bench-wine bench-wine-run dist screenshots screenshots-run deps start check native win64 win32 clean
 
 run: deps
 	@$(MAKE) --no-print-directory start TARGET=$$(tools/wine-target)
@@ -73,6 +73,20 @@ win64:
 win32:
 	cmake --preset win32
 	cmake --build --preset win32 -j$(JOBS)
+
+# Every screenshot of docs/screenshots, taken anew from the build under Wine (the i686 one
+# where this machine can run it); a window that does not show fails it.
+screenshots: deps
+	@command -v import >/dev/null && command -v xwininfo >/dev/null || \
+	  (apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq imagemagick x11-utils >/dev/null)
+	@$(MAKE) --no-print-directory screenshots-run TARGET=$$(tools/wine-target)
+
+screenshots-run: $(PRESET)
+	tools/capture-main-window-screenshots build/$(PRESET)
+	tools/capture-feature-screenshots build/$(PRESET)
+	tools/capture-dialog-screenshots build/$(PRESET)
+	tools/capture-frame-screenshots build/$(PRESET)
+	tools/capture-widget-screenshots build/$(PRESET)
 
 # Installs the toolchains and Wine when they are missing (Debian, as root). The 32-bit
 # Wine comes from the i386 architecture, which is added first.

@@ -15,6 +15,7 @@
 //   tgldriver items CLASS                  the game list's items: "ITEM i state=S text=T"
 //   tgldriver select CLASS INDEX           clicks the game list's item INDEX
 //   tgldriver listkey CLASS VK             presses key VK in the game list
+//   tgldriver listmenu CLASS               opens the game list's menu as the keyboard does
 //   tgldriver cards CLASS                  the card box's entries: "CARD i selected=0|1 T"
 //   tgldriver pick CLASS INDEX             picks entry INDEX of the card box
 //   tgldriver switchgames CLASS COUNT      selects the game list's next item COUNT times (after
@@ -800,6 +801,20 @@ int ListKeyCommand(const char* topClass, UINT key) {
   return 0;
 }
 
+// WM_CONTEXTMENU at no position, which the Applications key and Shift+F10 send: posted keys
+// do not make Wine send it.
+int ListMenuCommand(const char* topClass) {
+  HWND list = GameList(topClass);
+  if (!list) {
+    std::printf("MISSING list\n");
+    return 2;
+  }
+  ::PostMessageA(::GetAncestor(list, GA_ROOT), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list),
+                 static_cast<LPARAM>(-1));
+  std::printf("DONE\n");
+  return 0;
+}
+
 // The entries are read with the W messages, which Wine carries between processes.
 int CardsCommand(const char* topClass) {
   HWND box = FindVisibleChild(topClass, "ComboBox");
@@ -1059,6 +1074,7 @@ int main(int argc, char** argv) {
   if (command == "select" && argc == 4) return SelectCommand(argv[2], std::atoi(argv[3]));
   if (command == "listkey" && argc == 4)
     return ListKeyCommand(argv[2], std::strtoul(argv[3], nullptr, 10));
+  if (command == "listmenu" && argc == 3) return ListMenuCommand(argv[2]);
   if (command == "cards" && argc == 3) return CardsCommand(argv[2]);
   if (command == "pick" && argc == 4) return PickCommand(argv[2], std::atoi(argv[3]));
   if (command == "switchgames" && argc == 4) return SwitchGamesCommand(argv[2], std::atoi(argv[3]));
