@@ -420,6 +420,18 @@ TEST_F(BoundFrameViewer, AUsersChangeWritesTheChosenValueIntoTheOption) {
                                                              true));
 }
 
+// A list drops with a line for each of its option's values, five at least and fifteen at
+// most: the Voodoo3's DirectX LOD bias has nine, one more than a list shows by default.
+TEST_F(BoundFrameViewer, AListDropsWithALineForEachValue) {
+  SelectHeadless("Voodoo3", false, "%Default%");
+  TWineProcess viewer(Viewer(), ViewerArguments("Voodoo3", false, 0, nullptr), ExeDir());
+  ASSERT_EQ(RunDriver({"shown", "TglFrameViewer", "20000"}).ExitCode, 0);
+  TRunResult dropped = RunDriver({"droprows", "TglFrameViewer", "201"});
+  EXPECT_NE(dropped.Output.find("DROPPED rows=9"), std::string::npos) << dropped.Output;
+  EXPECT_EQ(RunDriver({"close", "TglFrameViewer"}).ExitCode, 0);
+  EXPECT_EQ(viewer.Wait(ExitTimeout), 0);
+}
+
 TEST_F(BoundFrameViewer, ACardWhoseFrameNobodyRegisteredIsReported) {
   Folder.Write("Orphan.CFG", "[%General%]\r\nFrame=Nowhere\r\n[Opt]\r\nType=Switch\r\nLinkTag=1\r\n");
   TWineProcess viewer(Viewer(), {"--card", "Orphan", "--folder", WindowsPath(Folder.Path())}, ExeDir());

@@ -6,9 +6,7 @@ TWin32ComboBox::TWin32ComboBox(const TFrameComponent& component, HWND parent, TT
     : TWin32Control(component,
                     CreateControlWindow(component, parent, "COMBOBOX",
                                         CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP),
-                    tips) {
-  SetDropDownCount(DefaultDropDownCount);
-}
+                    tips) {}
 
 TStrings TWin32ComboBox::Items() const {
   TStrings items;
@@ -40,10 +38,10 @@ void TWin32ComboBox::SetItemIndex(int index) {
   ::SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-void TWin32ComboBox::SetDropDownCount(int count) {
-  FDropDownCount = count;
-  SetDropDownRows(Handle(), count);
-}
+// The list is sized when it is about to drop, not here: sizing a combo box also sizes its
+// list's own window, which under Wine is a window of the display server, and a frame full
+// of combo boxes then costs twice what making them costs.
+void TWin32ComboBox::SetDropDownCount(int count) { FDropDownCount = count; }
 
 // Before the list boxes of Windows XP there is no message for the number of lines: the
 // window's height is what the drop-down list gets.
@@ -59,9 +57,14 @@ void SetDropDownRows(HWND comboBox, int rows) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// CBN_SELCHANGE comes from the user's pick only: CB_SETCURSEL sends none.
+// CBN_SELCHANGE comes from the user's pick only: CB_SETCURSEL sends none. CBN_DROPDOWN comes
+// before the list shows, so the list shows at its size.
 void TWin32ComboBox::OnCommand(int code) {
   if (code == CBN_SELCHANGE) Changed();
+  if (code == CBN_DROPDOWN && FSizedRows != FDropDownCount) {
+    SetDropDownRows(Handle(), FDropDownCount);
+    FSizedRows = FDropDownCount;
+  }
 }
 
 }  // namespace tgl

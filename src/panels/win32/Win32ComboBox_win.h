@@ -16,7 +16,8 @@ public:
   void OnCommand(int code) override;
 
 private:
-  int FDropDownCount = 0;
+  int FDropDownCount = DefaultDropDownCount;
+  int FSizedRows = 0;  // the rows the list was last sized for
 };
 
 // Makes the drop-down list of a list-only combo box `rows` lines high.

@@ -16,6 +16,8 @@
 //   tgldriver select CLASS INDEX           clicks the game list's item INDEX
 //   tgldriver listkey CLASS VK             presses key VK in the game list
 //   tgldriver listmenu CLASS               opens the game list's menu as the keyboard does
+//   tgldriver droprows CLASS ID            drops the list of combo box ID and closes it again:
+//                                          "DROPPED rows=R", the lines the list has room for
 //   tgldriver cards CLASS                  the card box's entries: "CARD i selected=0|1 T"
 //   tgldriver pick CLASS INDEX             picks entry INDEX of the card box
 //   tgldriver switchgames CLASS COUNT      selects the game list's next item COUNT times (after
@@ -279,6 +281,37 @@ int ChildCommand(const char* topClass, const char* childClass, int id, UINT key)
     ::SendMessageA(child, WM_KEYUP, key, 0xC0000001);
   }
   std::printf("DONE\n");
+  return 0;
+}
+
+// The list of a list-only combo box is a window of its own while it is dropped.
+BOOL CALLBACK FindDroppedList(HWND window, LPARAM found) {
+  if (::IsWindowVisible(window) && ClassOf(window) == "ComboLBox") {
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+int DropRowsCommand(const char* topClass, int id) {
+  HWND box = FindChild(topClass, "ComboBox", id);
+  if (!box) {
+    std::printf("MISSING ComboBox %d\n", id);
+    return 2;
+  }
+  ::SendMessageA(box, CB_SHOWDROPDOWN, TRUE, 0);
+  HWND list = nullptr;
+  ::EnumThreadWindows(::GetWindowThreadProcessId(box, nullptr), &FindDroppedList,
+                      reinterpret_cast<LPARAM>(&list));
+  RECT client{};
+  if (list) ::GetClientRect(list, &client);
+  const LRESULT line = ::SendMessageA(box, CB_GETITEMHEIGHT, 0, 0);
+  ::SendMessageA(box, CB_SHOWDROPDOWN, FALSE, 0);
+  if (!list || line <= 0) {
+    std::printf("MISSING dropped list\n");
+    return 2;
+  }
+  std::printf("DROPPED rows=%ld\n", static_cast<long>(client.bottom / line));
   return 0;
 }
 
@@ -1075,6 +1108,7 @@ int main(int argc, char** argv) {
   if (command == "listkey" && argc == 4)
     return ListKeyCommand(argv[2], std::strtoul(argv[3], nullptr, 10));
   if (command == "listmenu" && argc == 3) return ListMenuCommand(argv[2]);
+  if (command == "droprows" && argc == 4) return DropRowsCommand(argv[2], std::atoi(argv[3]));
   if (command == "cards" && argc == 3) return CardsCommand(argv[2]);
   if (command == "pick" && argc == 4) return PickCommand(argv[2], std::atoi(argv[3]));
   if (command == "switchgames" && argc == 4) return SwitchGamesCommand(argv[2], std::atoi(argv[3]));
