@@ -21,7 +21,6 @@ void TIniFile::FailTooLarge() const {
 
 std::optional<TDecodedText> TIniFile::ReadContent() const {
   TFileSystem& files = Files();
-  RecoverInterruptedReplace(files, GetFileName());
   std::string bytes;
   // One byte more than a file may hold tells a file that holds too much.
   if (!files.ReadFileInto(GetFileName(), MaxFileSize + 1, bytes)) return std::nullopt;
@@ -32,9 +31,9 @@ std::optional<TDecodedText> TIniFile::ReadContent() const {
 std::shared_ptr<const TIniDocument> TIniFile::Snapshot() const {
   // A file in the code page holds the very text its copy was parsed from; a Unicode file
   // never does, and is read whole and decoded to be compared.
+  TFileSystem& files = Files();
+  RecoverInterruptedReplace(files, GetFileName());
   if (TIniCache* cache = IniCache()) {
-    TFileSystem& files = Files();
-    RecoverInterruptedReplace(files, GetFileName());
     auto holds = [&](std::string_view text) { return files.FileHolds(GetFileName(), text) == true; };
     if (std::shared_ptr<const TIniDocument> unchanged = cache->Unchanged(GetFileName(), holds))
       return unchanged;
@@ -51,6 +50,7 @@ std::shared_ptr<const TIniDocument> TIniFile::Snapshot() const {
 
 void TIniFile::Modify(const std::function<void(TIniDocument&)>& edit) {
   const std::string& path = GetFileName();
+  RecoverInterruptedReplace(Files(), path);
   std::optional<TDecodedText> content = ReadContent();
   // An edit of what could not be read would replace the whole file with the edit alone.
   if (!content && Files().PathExists(path)) FailWrite();

@@ -52,7 +52,8 @@ public:
   static constexpr size_t MaxFileSize = size_t(64) << 20;
 
 private:
-  // The file's text, or nullopt when it is missing or cannot be read.
+  // The file's text, or nullopt when it is missing or cannot be read. The caller has put
+  // back what an interrupted replace left (RecoverInterruptedReplace) once, before.
   std::optional<TDecodedText> ReadContent() const;
   void Save(const std::string& bytes);
   void BackUpBeforeFirstWrite() const;

@@ -639,12 +639,7 @@ TEST_F(MainWindowTest, AnUnsupportedWindowsLeavesNewDisabledAndEndsNormally) {
 
 // After a question or a dialog the game list has the keyboard again, as in a dialog box.
 TEST_F(MainWindowTest, TheGameListGetsTheFocusBackAfterAQuestionAndADialog) {
-  SetWindowsVersion("win98");
-  Folder.Write("Cards.CFG", WineGeForceCatalogue);
-  Folder.Write("Games.CFG", "[Arena]\r\nPath=C:\\Arena.exe\r\n");
-  StartShown();
-  Select("Arena");
-  ASSERT_TRUE(WaitSelected("Arena"));
+  ASSERT_NO_FATAL_FAILURE(StartOnArenaOfTwoGames());
   auto focusIsOnTheList = [] {
     std::string focus;
     for (int attempt = 0; attempt < 50; ++attempt) {
